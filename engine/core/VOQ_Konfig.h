@@ -1,0 +1,54 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+// Reader of the engine's plain-text configuration files: the settings file,
+// image and font descriptions, widget image folders and the controller file.
+//
+// Line rules shared by all of them: a file is read in pieces of at most
+// `zeilenlaenge` characters (a longer line comes in several pieces, each one
+// treated as a line of its own); pieces that begin with '#', '\r' or '\n' and
+// empty ones are skipped. A reader looks for its keys as substrings in a fixed
+// order, the first one found decides, and the value is then read with the
+// key's pattern from the first character of the line, in the manner of sscanf.
+class VOQ_Konfig
+{
+public:
+    static constexpr std::size_t ZEILE_KURZ = 127;
+    static constexpr std::size_t ZEILE_LANG = 4095;
+
+    explicit VOQ_Konfig(std::size_t zeilenlaenge);
+    ~VOQ_Konfig();
+    VOQ_Konfig(const VOQ_Konfig&) = delete;
+    VOQ_Konfig& operator=(const VOQ_Konfig&) = delete;
+
+    bool Oeffne(const std::string& pfad);
+    bool IstOffen() const;
+    // The next piece that is no comment and not empty; false at the end of the file.
+    bool NaechsteZeile(std::string& zeile);
+    void Schliesse();
+
+    // Index of the first key (in the given order) that occurs in the line, -1 if none.
+    static int FindeSchluessel(const std::string& zeile, const char* const schluessel[], int anzahl);
+
+    // Pattern "KEY=%d,%d,...": the number of values read from the line's start
+    // (as sscanf counts them); values not read keep what they held.
+    // Numbers beyond the int range are clamped.
+    static int LeseZahlen(const std::string& zeile, const char* schluessel, int werte[], int anzahl);
+    static bool LeseZahl(const std::string& zeile, const char* schluessel, int& wert);
+
+    // Pattern "KEY=%f".
+    static bool LeseFliesszahl(const std::string& zeile, const char* schluessel, float& wert);
+
+    // Pattern "KEY=%s": one word, ended by white space.
+    static bool LeseWort(const std::string& zeile, const char* schluessel, std::string& wort);
+
+private:
+    // One piece as fgets with a buffer of zeilenlaenge + 1 would give it.
+    bool LeseStueck(std::string& stueck);
+
+    std::size_t zeilenlaenge;
+    std::FILE* datei;
+};

@@ -1,0 +1,30 @@
+#include "VOQ_Log.h"
+
+#include <cstdio>
+
+namespace
+{
+void Standardsenke(VOQ_Log::Strom strom, const std::string& text)
+{
+    std::FILE* datei = (strom == VOQ_Log::FEHLERAUSGABE) ? stderr : stdout;
+    std::fwrite(text.data(), 1, text.size(), datei);
+    std::fflush(datei);
+}
+}
+
+VOQ_Log::Senke VOQ_Log::senke = Standardsenke;
+
+void VOQ_Log::Aus(const std::string& text)
+{
+    senke(AUSGABE, text);
+}
+
+void VOQ_Log::Fehler(const std::string& text)
+{
+    senke(FEHLERAUSGABE, text);
+}
+
+void VOQ_Log::SetzeSenke(Senke neu)
+{
+    senke = neu ? neu : Standardsenke;
+}

@@ -1,0 +1,70 @@
+#pragma once
+
+#include <string>
+
+struct SDL_Surface;
+class VOQ_Konfig;
+
+// The values the settings file sets.
+struct sInitVideo
+{
+    int aufloesung_breite = 0;
+    int aufloesung_hoehe = 0;
+    int farbtiefe = 0;
+    bool vollbild = false;
+    std::string symbolpfad;
+    std::string titelbeschriftung;
+    int vorgabeklang = 0;
+    int frequenz = 0;
+    bool stereo = false;
+    int stueckgroesse = 0;
+};
+
+// Reads "einstellungen.konfig", opens SDL with its window, OpenGL context and
+// 2D state, and the audio device.
+class VOQ_OGL_Init
+{
+public:
+    static const char* const VORGABETITEL;
+
+    VOQ_OGL_Init();
+    VOQ_OGL_Init(int breite, int hoehe, int farbtiefe, bool vollbild);
+    ~VOQ_OGL_Init();
+    VOQ_OGL_Init(const VOQ_OGL_Init&) = delete;
+    VOQ_OGL_Init& operator=(const VOQ_OGL_Init&) = delete;
+
+    // Reads the file, then starts video and audio; falls back to defaults
+    // when the file does not open. Always true.
+    bool InitConfig(const char* datei);
+    // Only the reading part of InitConfig: false if the file does not open.
+    bool LeseEinstellungen(const char* datei);
+
+    // False if SDL could not be initialised or no video mode could be set.
+    bool InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild);
+    bool InitVideoStd();
+    // False when the defaults were used instead (VORGABEKLANG=1).
+    bool InitAudio(int frequenz, bool stereo, int stueckgroesse);
+    // False if the default audio device could not be opened.
+    bool InitAudioStd();
+
+    // Both take effect at the next InitVideo.
+    void SetIcon(const char* pfad);
+    void SetCaption(const char* titel);
+
+    int GetVideoWidth() const;
+    int GetVideoHeight() const;
+    int GetWidth() const;
+    int GetHeight() const;
+
+    const sInitVideo& GetEinstellungen() const;
+    // The screen surface of the video mode, null while no mode is set.
+    SDL_Surface* GetBildschirm() const;
+
+private:
+    void LeseZeile(const std::string& zeile);
+    void SetzeOpenGLZustand();
+
+    sInitVideo video;
+    SDL_Surface* bildschirm;
+    SDL_Surface* symbol;
+};
