@@ -1,0 +1,108 @@
+#pragma once
+
+#include "VOQ_OGL_Zaehler.h"
+
+#include <cstdint>
+#include <string>
+
+struct SDL_Surface;
+
+// The engine's picture: one or more frames of equal size, side by side in one
+// strip bitmap (base path + ".bmp") with a text description beside it (base
+// path + ".konfig"), one OpenGL texture per frame, drawn as a textured quad.
+// It animates by time, fades, mirrors and rotates.
+class VOQ_OGL_Bildlauf
+{
+public:
+    VOQ_OGL_Bildlauf();
+    explicit VOQ_OGL_Bildlauf(std::string name);
+    ~VOQ_OGL_Bildlauf();
+    VOQ_OGL_Bildlauf(const VOQ_OGL_Bildlauf&) = delete;
+    VOQ_OGL_Bildlauf& operator=(const VOQ_OGL_Bildlauf&) = delete;
+
+    // Loads strip and description; false (and an error line) if the strip can't be loaded.
+    bool Init(std::string name);
+    bool LoadInTextures();
+
+    void SetTransColor(int preset);
+    void SetTransColor(int b, int g, int r);
+
+    void SetAlpha(float a);
+    void AddAlpha(float a);
+    float GetAlpha();
+
+    void Draw();
+    void Draw(int x, int y);
+    void DrawCenter(int cx, int cy);
+
+    int GetWidthTex();
+    int GetHeightTex();
+    int GetWidthDraw();
+    int GetHeightDraw();
+    void SetWidthDraw(int w);
+    void SetHeightDraw(int h);
+    void SetSizeDraw(int w, int h);
+
+    int GetCenterX();
+    int GetCenterY();
+    void SetCenterX(int cx);
+    void SetCenterY(int cy);
+    void SetCenterXY(int cx, int cy);
+
+    void Einblenden();
+    void Ausblenden();
+
+    int GetAnimPos();
+    bool SetAnimPos(int n);
+    bool NextAnim();
+    int GetBildAnzahl();
+    void SetVerzoegerung(int ms);
+    int GetVerzoegerung();
+
+    void SetAutoRotating(bool on);
+    void SetRotation(float a);
+    void AddRotation(float d);
+    void SetRotationSpeed(float s);
+    void AddRotationSpeed(float s);
+    void SetRotateRight();
+    void SetRotateLeft();
+    float GetRotationPos();
+
+    // Written directly by the owners of images.
+    bool paused;
+    bool playOnce;
+    bool visible;
+    bool rotationOn;
+    bool mirrorX;
+    bool mirrorY;
+
+    int x, y;
+    int frameCount;
+    int frameWidth, frameHeight;
+    int drawWidth, drawHeight;
+    int delay;
+    int animPos;
+    bool fadingIn, fadingOut;
+    VOQ_OGL_Zaehler counters;
+    std::string name;
+    std::string bmpPath;
+    std::string konfigPath;
+    SDL_Surface* strip;
+    SDL_Surface* frameSurface;
+    unsigned int* textures;  // GLuint[frameCount]
+    int keyColour[3];        // blue, green, red
+    float alpha;
+    float angle;
+    float rotationSpeed;
+    float shownAngle;
+    bool rotateRight;
+    bool autoRotating;
+    std::uint32_t rotationNow;
+    std::uint32_t rotationLastStep;
+    float rotationProgress;
+    float rotationCarry;
+    std::uint32_t frameNow;
+    std::uint32_t frameLastChange;
+    bool loaded;
+    bool texturesMade;
+};
