@@ -1,0 +1,86 @@
+#include "EreignisVerarbeitung.h"
+
+#include "Globale.h"
+#include "VOQ_Zaehler.h"
+
+namespace
+{
+const int SCHRITT = 20;
+const int TAKT_MS = 50;
+
+int Begrenzt(int wert, int groesse)
+{
+    if (wert > groesse - 1)
+        wert = groesse - 1;
+    if (wert < 0)
+        wert = 0;
+    return wert;
+}
+
+void Tastenereignisse()
+{
+    SDL_Event ereignis;
+    while (SDL_PollEvent(&ereignis)) {
+        if (ereignis.type == SDL_KEYDOWN)
+            GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 2);
+        else if (ereignis.type == SDL_KEYUP)
+            GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 3);
+        // Everything else is dropped, the request to close the window too:
+        // the program ends only through the main menu.
+    }
+}
+
+void SteuerungAlsMaus(VOQ_Zaehler& takt)
+{
+    int x = 0;
+    int y = 0;
+    SDL_GetMouseState(&x, &y);
+    if (takt.Counter()) {
+        const SDL_Surface* schirm = GAME_INIT.GetBildschirm();
+        const int breite = schirm ? schirm->w : GAME_INIT.GetVideoWidth();
+        const int hoehe = schirm ? schirm->h : GAME_INIT.GetVideoHeight();
+        ZeigerSchritt(SDL_JoystickGetHat(joy, 0), x, y, breite, hoehe);
+        SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+        takt.CountDownFrom(2, TAKT_MS);
+    }
+    if (SDL_JoystickGetButton(joy, 0) == 1)
+        GAME_EINGABE.maus.SimClick();
+}
+}
+
+void ZeigerSchritt(int hut, int& x, int& y, int breite, int hoehe)
+{
+    if (hut == SDL_HAT_LEFT || hut == SDL_HAT_LEFTUP || hut == SDL_HAT_LEFTDOWN)
+        x -= SCHRITT;
+    if (hut == SDL_HAT_RIGHT || hut == SDL_HAT_RIGHTUP || hut == SDL_HAT_RIGHTDOWN)
+        x += SCHRITT;
+    if (hut == SDL_HAT_DOWN || hut == SDL_HAT_RIGHTDOWN || hut == SDL_HAT_LEFTDOWN)
+        y += SCHRITT;
+    if (hut == SDL_HAT_UP || hut == SDL_HAT_RIGHTUP || hut == SDL_HAT_LEFTUP)
+        y -= SCHRITT;
+    // The pointer position is an unsigned 16-bit value for SDL: never let it wrap.
+    x = Begrenzt(x, breite);
+    y = Begrenzt(y, hoehe);
+}
+
+void EreignisVerarbeitung()
+{
+    static VOQ_OGL_Zaehler JOY_ZAEHLER;
+    static bool e_init = false;
+    if (!e_init) {
+        JOY_ZAEHLER.CreateZaehler();
+        JOY_ZAEHLER.zaehler[0]->CountDownFrom(2, TAKT_MS);
+        e_init = true;
+    }
+
+    Tastenereignisse();
+
+    if (joy_mouse && joy)
+        SteuerungAlsMaus(*JOY_ZAEHLER.zaehler[0]);
+
+    if (Mix_PlayingMusic() == 0 && playmusic)
+        Mix_PlayMusic(music, 0);
+
+    ++frames;
+    SDL_Delay(static_cast<Uint32>(ereignis_delay));
+}

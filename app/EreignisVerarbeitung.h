@@ -1,0 +1,10 @@
+#pragma once
+
+// The event pump, called exactly once per frame: hands key presses and
+// releases to the input manager, lets the controller steer the pointer in the
+// menus, keeps the music going, counts the frame and sleeps a millisecond.
+void EreignisVerarbeitung();
+
+// One pointer step of the controller's hat: 20 pixels per axis, diagonal for
+// the diagonal positions, kept inside a window of breite x hoehe pixels.
+void ZeigerSchritt(int hut, int& x, int& y, int breite, int hoehe);

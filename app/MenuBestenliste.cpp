@@ -1,0 +1,8 @@
+#include "Bildschirme.h"
+
+#include "Globale.h"
+
+void MenuBestenliste()
+{
+    SetMenuNummer(MENU_HAUPT);
+}

@@ -1,0 +1,8 @@
+#include "Bildschirme.h"
+
+#include "Globale.h"
+
+void MenuGamepad()
+{
+    SetMenuNummer(MENU_HAUPT);
+}

@@ -1,0 +1,8 @@
+#include "Bildschirme.h"
+
+#include "Globale.h"
+
+void MenuHilfe()
+{
+    SetMenuNummer(MENU_HAUPT);
+}

@@ -1,0 +1,8 @@
+#include "Bildschirme.h"
+
+#include "Globale.h"
+
+void MenuSpiel()
+{
+    SetMenuNummer(MENU_HAUPT);
+}

@@ -1,0 +1,108 @@
+#include "Programm.h"
+
+#include "Bildschirme.h"
+#include "EreignisVerarbeitung.h"
+#include "Gamepad.h"
+#include "Globale.h"
+#include "VOQ_Log.h"
+
+#include "SDL_opengl.h"
+
+#include <cstdlib>
+#include <ctime>
+
+namespace
+{
+struct Klang
+{
+    Mix_Chunk** chunk;
+    const char* datei;
+};
+
+const Klang KLAENGE[] = {
+    {&snd_mausklick, "daten/geraeuschkulisse/klaenge/mausklick.wav"},
+    {&snd_mausklick001, "daten/geraeuschkulisse/klaenge/steinklopf.wav"},
+    {&snd_mausklick002, "daten/geraeuschkulisse/klaenge/maus_klack.wav"},
+    {&snd_dreh, "daten/geraeuschkulisse/klaenge/block_dreh.wav"},
+    {&snd_aufschlag, "daten/geraeuschkulisse/klaenge/block_aufschlag.wav"},
+    {&snd_bonus, "daten/geraeuschkulisse/klaenge/bonus.wav"},
+    {&snd_stufe, "daten/geraeuschkulisse/klaenge/stufe.wav"},
+    {&snd_pause, "daten/geraeuschkulisse/klaenge/pause.wav"},
+    {&snd_spielende, "daten/geraeuschkulisse/klaenge/spielende.wav"},
+};
+
+// A file that is missing or unreadable leaves its chunk null, which plays nothing.
+void LadeKlaenge()
+{
+    for (const Klang& klang : KLAENGE) {
+        SDL_RWops* strom = SDL_RWFromFile(klang.datei, "rb");
+        *klang.chunk = strom ? Mix_LoadWAV_RW(strom, 1) : nullptr;
+    }
+}
+
+void OeffneSpielsteuerung()
+{
+    SDL_JoystickEventState(SDL_ENABLE);
+    if (SDL_NumJoysticks() > 0)
+        joy = SDL_JoystickOpen(0);
+}
+
+void ZeigeBildschirm(int nummer)
+{
+    switch (nummer) {
+    case MENU_INTRO: MenuQuentaborLogo(); break;
+    case MENU_HAUPT: MenuHaupt(); break;
+    case MENU_BESTENLISTE: MenuBestenliste(); break;
+    case MENU_AUSWERTUNG: MenuAuswertung(); break;
+    case MENU_UEBER: MenuUeber(); break;
+    case MENU_HILFE: MenuHilfe(); break;
+    case MENU_GAMEPAD: MenuGamepad(); break;
+    case MENU_SPIEL: MenuSpiel(); break;
+    default: break;
+    }
+}
+}
+
+bool ProgrammStart()
+{
+    std::srand(static_cast<unsigned>(std::time(nullptr)));
+
+    GAME_INIT.InitConfig("einstellungen.konfig");
+    if (!GAME_INIT.GetBildschirm()) {
+        VOQ_Log::Fehler("\n#o> Quaderfall - FEHLER: KEIN FENSTER, DAS SPIEL KANN NICHT LAUFEN!\n\n");
+        return false;
+    }
+    GAME_INIT.SetCaption("QUENTABOR - QUADERFALL");
+
+    GamepadEinlesen();
+    GamepadSchreiben();
+
+    LadeKlaenge();
+
+    for (int i = 0; i < 4; ++i)
+        GAME_ZAEHLER.CreateZaehler();
+
+    music = nullptr;
+    OeffneSpielsteuerung();
+
+    VOQ_Log::Aus("\n\n### STARTE HAUPTSCHLEIFE ###\n\n");
+    return true;
+}
+
+void Bildschirmschleife()
+{
+    while (!done) {
+        EreignisVerarbeitung();
+        glClear(GL_COLOR_BUFFER_BIT);
+        ZeigeBildschirm(menunummer);
+        SDL_GL_SwapBuffers();
+    }
+}
+
+void ProgrammEnde()
+{
+    if (joy)
+        SDL_JoystickClose(joy);
+    joy = nullptr;
+    VOQ_Log::Aus("Programm erfolgreich beendet\n");
+}

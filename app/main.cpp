@@ -1,0 +1,10 @@
+#include "Programm.h"
+
+int main(int, char**)
+{
+    if (!ProgrammStart())
+        return 1;
+    Bildschirmschleife();
+    ProgrammEnde();
+    return 0;
+}
