@@ -3,14 +3,30 @@ BUILD     ?= build
 SPIEL     ?= $(BUILD)/spiel
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
+SANBUILD  ?= build-asan
 
-.PHONY: run test deps build spielverzeichnis clean
+# Sanitizer runs: ASan + UBSan + LeakSanitizer with suppressions for system
+# libraries only; the preloaded helper keeps dlopen'd libraries mapped so the
+# leak reports can name them (tests/werkzeuge/dlclose_aus.c).
+SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_error=0 \
+	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
+	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
+
+.PHONY: run test test-normal test-sanitizer deps build spielverzeichnis clean
 
 run: build spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
 
-test: build spielverzeichnis
+test: test-normal test-sanitizer
+
+test-normal: build spielverzeichnis
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+test-sanitizer: deps
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON
+	cmake --build $(SANBUILD) -j $(JOBS)
+	cd $(SANBUILD) && $(SAN_UMGEBUNG) ctest --output-on-failure -j $(JOBS)
 
 deps:
 	tools/install-deps.sh
@@ -23,4 +39,4 @@ spielverzeichnis: build
 	tools/spielverzeichnis.sh $(BUILD) $(SPIEL)
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(SANBUILD)
