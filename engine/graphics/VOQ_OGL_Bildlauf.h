@@ -20,8 +20,12 @@ public:
     VOQ_OGL_Bildlauf(const VOQ_OGL_Bildlauf&) = delete;
     VOQ_OGL_Bildlauf& operator=(const VOQ_OGL_Bildlauf&) = delete;
 
-    // Loads strip and description; false (and an error line) if the strip can't be loaded.
+    // Loads strip and description; false (and an error line) if the strip can't
+    // be loaded or the frames can't be made. A failed Init leaves the image
+    // unloaded: Draw then draws nothing.
     bool Init(std::string name);
+    // Makes one texture per frame from the strip. False (and an error line) if a
+    // texture could not be made; the image is unloaded then.
     bool LoadInTextures();
 
     void SetTransColor(int preset);
@@ -105,4 +109,21 @@ public:
     std::uint32_t frameLastChange;
     bool loaded;
     bool texturesMade;
+
+private:
+    void Zuruecksetzen();
+    void Freigeben();
+    void LoescheTexturen();
+    void LeseBeschreibung();
+    void LeseZeile(const std::string& zeile);
+    bool PruefeBildgroesse();
+    void BegrenzeBilderanzahl();
+    void FehlerZeile(const std::string& text);
+    // False when a play-once run has just ended: that Draw draws nothing.
+    bool SchritteAnimation();
+    void Blenden();
+    void Drehen();
+    bool HatBild() const;
+
+    int texturAnzahl;  // names in `textures`, fixed per load whatever `frameCount` is set to later
 };

@@ -1,0 +1,192 @@
+#include "VOQ_OGL_Textur.h"
+
+#include "SDL.h"
+#include "SDL_opengl.h"
+
+#include <GL/glu.h>
+
+#include <memory>
+#include <new>
+
+namespace
+{
+const Uint32 MASKE_ROT = 0xff0000;
+const Uint32 MASKE_GRUEN = 0x00ff00;
+const Uint32 MASKE_BLAU = 0x0000ff;
+
+// Position of a colour channel inside a 3-byte pixel, from its shift.
+int BytePosition(Uint8 verschiebung)
+{
+    const int byteNummer = verschiebung / 8;
+    return SDL_BYTEORDER == SDL_LIL_ENDIAN ? byteNummer : 2 - byteNummer;
+}
+
+void VerwirfGLFehler()
+{
+    while (glGetError() != GL_NO_ERROR) {
+    }
+}
+
+// The power of two the mipmap builder scales a side to: the one below, or the
+// one above from 1.5 times the one below on (3 -> 4, 5 -> 4, 48 -> 64).
+int Zweierpotenz(int seite)
+{
+    int unten = 1;
+    while (unten <= seite / 2)
+        unten *= 2;
+    if (unten >= 2 && seite >= unten + unten / 2)
+        return unten * 2;
+    return unten;
+}
+
+bool BaueMipmaps(int breite, int hoehe, const unsigned char* bgra)
+{
+    const int zielBreite = Zweierpotenz(breite);
+    const int zielHoehe = Zweierpotenz(hoehe);
+    if (zielBreite == breite && zielHoehe == hoehe)
+        return gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, breite, hoehe, GL_BGRA, GL_UNSIGNED_BYTE, bgra) == 0;
+
+    // NOTE: Mesa's GLU 9.0 loses the last row when gluBuild2DMipmaps itself
+    // scales only the width (200 x 32 comes out with a transparent bottom row).
+    // gluScaleImage scales correctly, so it is scaled first and
+    // the builder only makes the smaller levels.
+    const std::size_t groesse = VOQ_OGL_Textur::PufferGroesse(zielBreite, zielHoehe);
+    std::unique_ptr<unsigned char[]> skaliert(new (std::nothrow) unsigned char[groesse]);
+    if (!skaliert)
+        return false;
+    if (gluScaleImage(GL_BGRA, breite, hoehe, GL_UNSIGNED_BYTE, bgra, zielBreite, zielHoehe, GL_UNSIGNED_BYTE,
+                      skaliert.get()) != 0)
+        return false;
+    return gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, zielBreite, zielHoehe, GL_BGRA, GL_UNSIGNED_BYTE,
+                             skaliert.get()) == 0;
+}
+}
+
+SDL_Surface* VOQ_OGL_Textur::ErzeugeArbeitsflaeche(int breite, int hoehe)
+{
+    if (breite <= 0 || hoehe <= 0 || breite > GROESSTE_SEITE || hoehe > GROESSTE_SEITE)
+        return nullptr;
+    return SDL_CreateRGBSurface(SDL_SWSURFACE, breite, hoehe, 24, MASKE_ROT, MASKE_GRUEN, MASKE_BLAU, 0);
+}
+
+std::size_t VOQ_OGL_Textur::PufferGroesse(int breite, int hoehe)
+{
+    if (breite <= 0 || hoehe <= 0)
+        return 0;
+    return static_cast<std::size_t>(breite) * static_cast<std::size_t>(hoehe) * 4;
+}
+
+bool VOQ_OGL_Textur::Ausschneiden(SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit)
+{
+    if (!arbeit)
+        return false;
+    if (SDL_FillRect(arbeit, nullptr, SDL_MapRGB(arbeit->format, 0, 0, 0)) != 0)
+        return false;
+    if (!quelle)
+        return true;
+    if (x < 0 || y < 0 || x > GROESSTER_VERSATZ || y > GROESSTER_VERSATZ)
+        return true;
+
+    SDL_Rect ausschnitt;
+    ausschnitt.x = static_cast<Sint16>(x);
+    ausschnitt.y = static_cast<Sint16>(y);
+    ausschnitt.w = static_cast<Uint16>(arbeit->w);
+    ausschnitt.h = static_cast<Uint16>(arbeit->h);
+    SDL_Rect ziel;
+    ziel.x = 0;
+    ziel.y = 0;
+    ziel.w = ausschnitt.w;
+    ziel.h = ausschnitt.h;
+    return SDL_BlitSurface(quelle, &ausschnitt, arbeit, &ziel) == 0;
+}
+
+bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel)
+{
+    if (!arbeit || !ziel || arbeit->format->BytesPerPixel != 3)
+        return false;
+    if (SDL_LockSurface(arbeit) != 0)
+        return false;
+
+    const int blau = BytePosition(arbeit->format->Bshift);
+    const int gruen = BytePosition(arbeit->format->Gshift);
+    const int rot = BytePosition(arbeit->format->Rshift);
+    const unsigned char* pixel = static_cast<const unsigned char*>(arbeit->pixels);
+
+    for (int zeile = 0; zeile < arbeit->h; ++zeile) {
+        // Rows are padded to the pitch, which is more than 3 x width unless the width is a multiple of 4.
+        const unsigned char* p = pixel + static_cast<std::size_t>(zeile) * arbeit->pitch;
+        for (int spalte = 0; spalte < arbeit->w; ++spalte, p += 3) {
+            const int b = p[blau];
+            const int g = p[gruen];
+            const int r = p[rot];
+            const bool schluessel = b == farbschluessel[0] && g == farbschluessel[1] && r == farbschluessel[2];
+            *ziel++ = static_cast<unsigned char>(b);
+            *ziel++ = static_cast<unsigned char>(g);
+            *ziel++ = static_cast<unsigned char>(r);
+            *ziel++ = schluessel ? 0 : 255;
+        }
+    }
+    SDL_UnlockSurface(arbeit);
+    return true;
+}
+
+bool VOQ_OGL_Textur::IstDirektHochladbar(int breite, int hoehe)
+{
+    if (breite != hoehe || breite < 1 || breite > 4096)
+        return false;
+    return (breite & (breite - 1)) == 0;
+}
+
+bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+{
+    VerwirfGLFehler();
+    glBindTexture(GL_TEXTURE_2D, textur);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+    glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    if (direkt) {
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, breite, hoehe, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
+    } else if (!BaueMipmaps(breite, hoehe, bgra)) {
+        return false;
+    }
+    return glGetError() == GL_NO_ERROR;
+}
+
+bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
+                             const int farbschluessel[3], unsigned char* puffer, bool direkt)
+{
+    if (!Ausschneiden(quelle, x, y, arbeit))
+        return false;
+    if (!FuelleBGRA(arbeit, farbschluessel, puffer))
+        return false;
+    return Hochladen(textur, arbeit->w, arbeit->h, puffer, direkt);
+}
+
+void VOQ_OGL_Textur::Beginne(unsigned int textur, float x, float y, float alpha)
+{
+    glLoadIdentity();
+    glBindTexture(GL_TEXTURE_2D, textur);
+    glTranslatef(x, y, 0.0f);
+    glColor4f(1.0f, 1.0f, 1.0f, alpha);
+}
+
+void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
+                          float sLinks, float tOben, float sRechts, float tUnten)
+{
+    glBegin(GL_QUADS);
+    glTexCoord2f(sLinks, tOben);
+    glVertex2f(links, oben);
+    glTexCoord2f(sLinks, tUnten);
+    glVertex2f(links, unten);
+    glTexCoord2f(sRechts, tUnten);
+    glVertex2f(rechts, unten);
+    glTexCoord2f(sRechts, tOben);
+    glVertex2f(rechts, oben);
+    glEnd();
+}
+
+void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
+{
+    if (anzahl <= 0 || !texturen || SDL_WasInit(SDL_INIT_VIDEO) == 0)
+        return;
+    glDeleteTextures(anzahl, texturen);
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <cstddef>
+
+struct SDL_Surface;
+
+// The OpenGL sequences that images and fonts share: the working surface of one
+// frame or glyph cell, its pixels as blue-green-red-alpha with the colour key,
+// the texture upload and the textured quad.
+class VOQ_OGL_Textur
+{
+public:
+    // SDL rectangles hold x and y as signed 16-bit values.
+    static constexpr int GROESSTER_VERSATZ = 32767;
+    // Largest frame or cell side a rectangle can address from offset 0.
+    static constexpr int GROESSTE_SEITE = 32767;
+
+    // 24 bits a pixel, masks red 0xff0000, green 0xff00, blue 0xff, no alpha mask.
+    // Null if SDL refuses the size or has no memory.
+    static SDL_Surface* ErzeugeArbeitsflaeche(int breite, int hoehe);
+
+    // Bytes of the blue-green-red-alpha buffer of a surface of that size.
+    static std::size_t PufferGroesse(int breite, int hoehe);
+
+    // Fills `arbeit` black, then copies the rectangle of `quelle` at (x, y) of
+    // the working surface's size onto it (SDL converts the pixel format). A null
+    // `quelle` leaves the surface black. False if the blit fails.
+    static bool Ausschneiden(SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit);
+
+    // Writes the working surface's pixels, row by row from the top, as blue,
+    // green, red and an alpha byte: 0 where blue, green and red equal the colour
+    // key (given blue first), 255 elsewhere. Follows the surface's row pitch.
+    // `ziel` holds PufferGroesse bytes. False if the surface can't be locked.
+    static bool FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel);
+
+    // Square with a power-of-two side from 1 to 4096.
+    static bool IstDirektHochladbar(int breite, int hoehe);
+
+    // Binds the texture, sets both filters to GL_NEAREST and uploads the buffer:
+    // as level 0 with glTexImage2D when `direkt`, else through gluBuild2DMipmaps,
+    // which scales it to power-of-two sizes. False if OpenGL reports an error.
+    static bool Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt);
+
+    // Fills the working surface from `quelle`, converts and uploads it in one go.
+    static bool Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
+                        const int farbschluessel[3], unsigned char* puffer, bool direkt);
+
+    // Starts a drawing: identity matrix, texture bound, translated to (x, y),
+    // colour (1, 1, 1, alpha).
+    static void Beginne(unsigned int textur, float x, float y, float alpha);
+
+    // One quad, corners top-left, bottom-left, bottom-right, top-right, each
+    // with its texture coordinate.
+    static void Quad(float links, float oben, float rechts, float unten,
+                     float sLinks, float tOben, float sRechts, float tUnten);
+
+    // Deletes texture names, but only while the video system (and with it the
+    // OpenGL context) is still up; after SDL_Quit the context is gone and took
+    // its textures with it.
+    static void Loesche(int anzahl, const unsigned int* texturen);
+};
