@@ -1,0 +1,100 @@
+#include "Bloecke.h"
+
+#include "Ausgabe.h"
+#include "Leinwand.h"
+#include "Palette.h"
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+
+namespace
+{
+struct Sorte
+{
+    const char* name;
+    Farbe farbe;
+};
+
+const Sorte SORTEN[] = {
+    {"rot", Palette::ROT},   {"gruen", Palette::GRUEN}, {"blau", Palette::BLAU},
+    {"lila", Palette::LILA}, {"braun", Palette::BRAUN}, {"gelb", Palette::GELB},
+    {"grau", Palette::GRAU},
+};
+
+Farbe Flaeche(Farbe basis, int i, int j, int s)
+{
+    // Light falls from the top left: the face brightens a little towards it.
+    const double t = (i + j) / (2.0 * (s - 1));
+    return Mische(Heller(basis, 0.16), Dunkler(basis, 0.06), t);
+}
+
+// One pixel row of a rounded bar lit from the left.
+Farbe Stabfarbe(Farbe basis, int x, int breite)
+{
+    const double t = (x + 0.5) / breite;
+    const double n = 2 * t - 1;
+    const double licht = 0.58 + 0.42 * std::sqrt(std::max(0.0, 1 - n * n));
+    const double glanz = 0.55 * std::exp(-std::pow((t - 0.34) / 0.11, 2));
+    return Heller(Dunkler(basis, 1 - licht), glanz);
+}
+}
+
+namespace Bloecke
+{
+void Male(Leinwand& bild, int x, int y, int s, int kante, Farbe basis)
+{
+    const Farbe rand = Dunkler(basis, 0.5);
+    for (int j = 0; j < s; ++j)
+        for (int i = 0; i < s; ++i)
+        {
+            Farbe c;
+            if (i == 0 || j == 0 || i == s - 1 || j == s - 1)
+                c = rand;
+            else
+            {
+                const int oben = j - 1, links = i - 1, unten = s - 2 - j, rechts = s - 2 - i;
+                const int m = std::min({oben, links, unten, rechts});
+                if (m >= kante - 1)
+                    c = Flaeche(basis, i, j, s);
+                else if (m == oben && oben <= rechts)
+                    c = Heller(basis, 0.5);
+                else if (m == links && links <= unten)
+                    c = Heller(basis, 0.28);
+                else if (m == unten)
+                    c = Dunkler(basis, 0.34);
+                else
+                    c = Dunkler(basis, 0.2);
+            }
+            bild.Setze(x + i, y + j, c);
+        }
+}
+
+bool Mache(Ausgabe& aus)
+{
+    bool gut = true;
+    for (const Sorte& s : SORTEN)
+    {
+        Leinwand block(32, 32, Palette::WEISS);
+        Male(block, 0, 0, 32, 4, s.farbe);
+        Beschreibung b;
+        b.bildBreite = b.bildHoehe = 32;
+        b.anzeigeBreite = b.anzeigeHoehe = 32;
+        b.schluessel = false;
+        gut = aus.Bild(std::string("bilder/block_") + s.name, block, b) && gut;
+
+        // The game draws the bar taller, row 0 stretched to its height.
+        Leinwand stab(16, 1, Palette::WEISS);
+        for (int x = 0; x < 16; ++x)
+            stab.Setze(x, 0, Stabfarbe(s.farbe, x, 16));
+        Beschreibung z;
+        z.bildBreite = 16;
+        z.bildHoehe = 1;
+        z.anzeigeBreite = 16;
+        z.anzeigeHoehe = 1;
+        z.schluessel = false;
+        gut = aus.Bild(std::string("bilder/zeitlauf_") + s.name, stab, z) && gut;
+    }
+    return gut;
+}
+}
