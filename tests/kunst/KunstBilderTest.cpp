@@ -137,3 +137,101 @@ TEST(Bilder, HintergruendeFuellenDasFenster)
             EXPECT_GE(w.r + w.g + w.b, 3 * 245);
         }
 }
+
+namespace
+{
+std::vector<std::string> Widgetordner()
+{
+    std::vector<std::string> o;
+    for (const char* k : {"SCHALTFLAECHENBILDER", "ANWAEHLFLAECHENBILDER", "EINZELWAEHLFLAECHENBILDER",
+                          "TEXTEINGABEBILDER"})
+        o.push_back(KunstDaten::Ordner(k) + "/block");
+    return o;
+}
+}
+
+TEST(Bilder, JedesBildDasDasSpielLaedtIstDa)
+{
+    std::vector<std::string> namen = {"bilder/spielfeld", "bilder/titel", "bilder/pokal", "bilder/geraet",
+                                      "bilder/eingabe/hintergruende/weiss",
+                                      "bilder/eingabe/hintergruende/schwarz",
+                                      "bilder/eingabe/intro/quentabor", "bilder/eingabe/intro/zeichen"};
+    for (const char* f : FARBEN)
+    {
+        namen.push_back(std::string("bilder/block_") + f);
+        namen.push_back(std::string("bilder/zeitlauf_") + f);
+    }
+    const std::string zeiger = KunstDaten::Ordner("MAUSZEIGERBILDER");
+    ASSERT_FALSE(zeiger.empty());
+    for (const char* z : {"zeiger_001", "feldmarkierung1", "feldmarkierung4", "feldmarkierung9", "feldmarkierungx"})
+        namen.push_back(zeiger + "/" + z);
+    for (const std::string& ordner : Widgetordner())
+        for (const char* n : {"1", "2", "3"})
+            namen.push_back(ordner + "/" + n);
+    for (const std::string& n : namen)
+    {
+        const Pruefling p(n);
+        PruefeStreifen(p);
+        // Pictures are drawn at their own size, except the stretched backgrounds.
+        if (n.find("hintergruende") == std::string::npos && n.find("zeitlauf") == std::string::npos)
+        {
+            EXPECT_EQ(p.a.bildBreite, p.a.anzeigeBreite) << n;
+            EXPECT_EQ(p.a.bildHoehe, p.a.anzeigeHoehe) << n;
+        }
+    }
+}
+
+TEST(Bilder, VollbilderSindUndurchsichtigUndUntenSchlicht)
+{
+    for (const char* n : {"bilder/spielfeld", "bilder/eingabe/intro/quentabor"})
+    {
+        const Pruefling p(n);
+        ASSERT_NE(nullptr, p.bild) << n;
+        EXPECT_EQ(1024, p.a.bildBreite);
+        EXPECT_EQ(1024, p.a.bildHoehe);
+        EXPECT_EQ(0, p.schluesselPixel) << n << " hat Loecher";
+        // The rows below the 768-pixel window are one plain colour.
+        const Pixelfarbe grund = KunstDaten::Pixel(p.bild, 0, 1023);
+        int andere = 0;
+        for (int y = 768; y < 1024; ++y)
+            for (int x = 0; x < 1024; x += 7)
+                andere += !(KunstDaten::Pixel(p.bild, x, y) == grund);
+        EXPECT_EQ(0, andere) << n;
+    }
+}
+
+TEST(Bilder, ZeichenTraegtDenGrundDesLogosUndBlendetNahtlosEin)
+{
+    const Pruefling logo("bilder/eingabe/intro/quentabor");
+    const Pruefling zeichen("bilder/eingabe/intro/zeichen");
+    ASSERT_NE(nullptr, logo.bild);
+    ASSERT_NE(nullptr, zeichen.bild);
+    EXPECT_EQ(0, zeichen.schluesselPixel);
+    // Drawn at (400, 40): its border matches the logo underneath.
+    const int s = zeichen.a.bildBreite;
+    for (int i = 0; i < s; i += 5)
+    {
+        EXPECT_TRUE(KunstDaten::Pixel(zeichen.bild, i, 0) == KunstDaten::Pixel(logo.bild, 400 + i, 40)) << i;
+        EXPECT_TRUE(KunstDaten::Pixel(zeichen.bild, i, s - 1) == KunstDaten::Pixel(logo.bild, 400 + i, 40 + s - 1)) << i;
+    }
+    int verschieden = 0;
+    for (int y = 0; y < s; ++y)
+        for (int x = 0; x < s; ++x)
+            verschieden += !(KunstDaten::Pixel(zeichen.bild, x, y) == KunstDaten::Pixel(logo.bild, 400 + x, 40 + y));
+    EXPECT_GT(verschieden, s * s / 10) << "das Zeichen zeigt nichts";
+}
+
+TEST(Bilder, TitelBleibtUeberDenKnoepfenDesMenues)
+{
+    const Pruefling titel("bilder/titel");
+    ASSERT_NE(nullptr, titel.bild);
+    int sichtbarOben = 0, sichtbarUnten = 0;
+    for (int y = 0; y < titel.a.bildHoehe; ++y)
+        for (int x = 0; x < titel.a.bildBreite; ++x)
+            if (!KunstDaten::IstSchluessel(KunstDaten::Pixel(titel.bild, x, y), titel.a.schluessel))
+                (y < 210 ? sichtbarOben : sichtbarUnten) += 1;
+    // Drawn at y 32, the buttons begin at y 250.
+    EXPECT_GT(sichtbarOben, 10000);
+    EXPECT_EQ(0, sichtbarUnten);
+    EXPECT_TRUE(KunstDaten::IstSchluessel(KunstDaten::Pixel(titel.bild, 0, 0), titel.a.schluessel));
+}

@@ -70,6 +70,39 @@ void Male(Leinwand& bild, int x, int y, int s, int kante, Farbe basis)
         }
 }
 
+void MaleVerbunden(Leinwand& bild, int x, int y, int s, int kante, Farbe basis, int nachbarn)
+{
+    const Farbe rand = Dunkler(basis, 0.5);
+    const int gross = 1 << 20;
+    for (int j = 0; j < s; ++j)
+        for (int i = 0; i < s; ++i)
+        {
+            // Distances to the open edges only; a neighbour's side is far away.
+            const int oben = (nachbarn & OBEN) ? gross : j;
+            const int links = (nachbarn & LINKS) ? gross : i;
+            const int unten = (nachbarn & UNTEN) ? gross : s - 1 - j;
+            const int rechts = (nachbarn & RECHTS) ? gross : s - 1 - i;
+            const int m = std::min({oben, links, unten, rechts});
+            Farbe c;
+            if (m == 0)
+                c = rand;
+            else if (m >= kante)
+                c = Flaeche(basis, i, j, s);
+            else if (m == oben && oben <= rechts)
+                c = Heller(basis, 0.5);
+            else if (m == links && links <= unten)
+                c = Heller(basis, 0.28);
+            else if (m == unten)
+                c = Dunkler(basis, 0.34);
+            else
+                c = Dunkler(basis, 0.2);
+            const bool naht = ((nachbarn & RECHTS) && i == s - 1) || ((nachbarn & UNTEN) && j == s - 1);
+            if (naht && m >= kante)
+                c = Dunkler(c, 0.1);
+            bild.Setze(x + i, y + j, c);
+        }
+}
+
 bool Mache(Ausgabe& aus)
 {
     bool gut = true;

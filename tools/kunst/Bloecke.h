@@ -12,5 +12,18 @@ namespace Bloecke
 // dark bottom and right edges of width kante (rim included), a calm face.
 void Male(Leinwand& bild, int x, int y, int s, int kante, Farbe basis);
 
+// Neighbours of a block that belong to the same shape.
+enum Nachbar
+{
+    OBEN = 1,
+    LINKS = 2,
+    UNTEN = 4,
+    RECHTS = 8
+};
+
+// As Male, for blocks that join others to one shape: the rim and the bevel
+// only where no neighbour is; towards a neighbour a faint seam.
+void MaleVerbunden(Leinwand& bild, int x, int y, int s, int kante, Farbe basis, int nachbarn);
+
 bool Mache(Ausgabe& aus);
 }

@@ -3,8 +3,14 @@
 // and the two font files, so two runs write identical bytes.
 #include "Ausgabe.h"
 #include "Bloecke.h"
+#include "Eingabeflaechen.h"
 #include "Hintergruende.h"
+#include "Intro.h"
+#include "Mauszeiger.h"
+#include "Pokal.h"
 #include "Schriften.h"
+#include "Spielfeld.h"
+#include "Titel.h"
 
 #include <iostream>
 
@@ -22,6 +28,12 @@ int main(int argc, char** argv)
     bool gut = Schriften::Mache(aus, mono);
     gut = Bloecke::Mache(aus) && gut;
     gut = Hintergruende::Mache(aus) && gut;
+    gut = Eingabeflaechen::Mache(aus) && gut;
+    gut = Mauszeiger::Mache(aus) && gut;
+    gut = Titel::Mache(aus) && gut;
+    gut = Spielfeld::Mache(aus) && gut;
+    gut = Pokal::Mache(aus) && gut;
+    gut = Intro::Mache(aus, sans) && gut;
 
     if (!gut || aus.Fehler() > 0)
     {
