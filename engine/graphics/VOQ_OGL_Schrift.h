@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <ctime>
 #include <string>
 
 struct SDL_Surface;
@@ -8,7 +9,11 @@ struct SDL_Surface;
 // Monospaced bitmap font: a 16 x 16 grid of glyph cells addressed by Latin-1
 // byte code, 128 texts of which one is selected and drawn at a time, and the
 // ready-made texts for the frame rate, the time and the date.
-// Every text handed to it is Latin-1 bytes, never UTF-8.
+// Every text handed to it is Latin-1 bytes, never UTF-8: a byte from 0x80 on
+// that has no glyph (as the first byte of a UTF-8 sequence has) is logged as an
+// error line, once per font and byte value, when the text is laid out.
+// A text keeps everything it is given; Draw shows its first TEXTLAENGE
+// characters.
 class VOQ_OGL_Schrift
 {
 public:
@@ -29,6 +34,8 @@ public:
     VOQ_OGL_Schrift(const VOQ_OGL_Schrift&) = delete;
     VOQ_OGL_Schrift& operator=(const VOQ_OGL_Schrift&) = delete;
 
+    // False (and error lines) if the settings file or the bitmap can't be read
+    // or the glyph textures can't be made; the font then draws nothing.
     bool Init(std::string name);
     bool InitPfade();
     void LoadStdChars();
@@ -57,6 +64,7 @@ public:
     void AddText(float zahl);
     void ClearText();
     const char* GetText();
+    // n outside 0..TEXTANZAHL-1 keeps the selection and logs an error line.
     void WaehleText(int n);
     int GetTextNummer();
     int GetZeichenAnzahl();
@@ -69,6 +77,10 @@ public:
     int GetFPS();
     void FetchTime();
     void FetchDate();
+
+    // Clock of FetchTime and FetchDate; nullptr restores std::time.
+    using Uhr = std::time_t (*)();
+    static void SetzeUhr(Uhr quelle);
 
     void SetCharAbstand(int n);
     void AddCharAbstand(int n);
@@ -90,6 +102,9 @@ public:
     void SetWidthDraw(int w);
     void SetHeightDraw(int h);
     void SetSizeDraw(int w, int h);
+    // Extent in pixels of the text the last Draw laid out: the widest line's
+    // glyphs with the spacing between them, and its lines with the spacing
+    // between them. 0 x 0 for an empty text.
     int GetTextWidth();
     int GetTextHeight();
 
@@ -121,4 +136,28 @@ public:
     int keyColour[3];                      // blue, green, red
     float alpha;
     bool loaded;
+
+private:
+    static constexpr unsigned char KEINE_GLYPHE = 0xff;
+
+    int Nummer() const;
+    std::string& Text();
+    void Markiere();
+    void Anhaengen(const char* text);
+    void Freigeben();
+    void LoescheTexturen();
+    bool LeseBeschreibung(const std::string& pfad);
+    void LeseZeile(const std::string& zeile);
+    bool PruefeZellgroesse();
+    void FehlerZeile(const std::string& text);
+    int GlyphFuer(char c, int pos);
+    int SucheGlyphe(char c);
+
+    static Uhr uhr;
+
+    bool texturenErzeugt;
+    bool texturenBereit;
+    bool geaendert[TEXTANZAHL];         // per text: the glyph cache needs a new lookup
+    bool ohneGlyphGemeldet[128];        // bytes 0x80..0xff already logged
+    int breitesteZeile;                 // glyph cells of the widest line of the last Draw, line feeds not counted
 };
