@@ -1,6 +1,8 @@
 #include "Globale.h"
 
 // The order of these five definitions is the order of construction.
+VOQ_OGL_Schrift schrift_12;
+VOQ_OGL_Schrift schrift_20;
 VOQ_OGL_Init GAME_INIT;
 VOQ_OGL_Zaehler GAME_ZAEHLER;
 Tastensenke GAME_EINGABE;

@@ -8,6 +8,7 @@
 
 #include "Tastensenke.h"
 #include "VOQ_OGL_Init.h"
+#include "VOQ_OGL_Schrift.h"
 #include "VOQ_OGL_Zaehler.h"
 
 // Screen numbers.
@@ -23,6 +24,8 @@ enum Bildschirm {
 };
 
 // Engine objects, constructed in this order before main and destroyed in reverse.
+extern VOQ_OGL_Schrift schrift_12;
+extern VOQ_OGL_Schrift schrift_20;
 extern VOQ_OGL_Init GAME_INIT;
 extern VOQ_OGL_Zaehler GAME_ZAEHLER;
 extern Tastensenke GAME_EINGABE;

@@ -77,6 +77,9 @@ bool ProgrammStart()
     GamepadEinlesen();
     GamepadSchreiben();
 
+    schrift_12.Init("schrift_012");
+    schrift_20.Init("schrift_020");
+
     LadeKlaenge();
 
     for (int i = 0; i < 4; ++i)
