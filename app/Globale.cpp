@@ -5,7 +5,7 @@ VOQ_OGL_Schrift schrift_12;
 VOQ_OGL_Schrift schrift_20;
 VOQ_OGL_Init GAME_INIT;
 VOQ_OGL_Zaehler GAME_ZAEHLER;
-Tastensenke GAME_EINGABE;
+VOQ_OGL_Eingabe GAME_EINGABE;
 
 int menunummer = MENU_INTRO;
 int lastmenu = 0;

@@ -6,7 +6,7 @@
 #include "SDL.h"
 #include "SDL_mixer.h"
 
-#include "Tastensenke.h"
+#include "VOQ_OGL_Eingabe.h"
 #include "VOQ_OGL_Init.h"
 #include "VOQ_OGL_Schrift.h"
 #include "VOQ_OGL_Zaehler.h"
@@ -28,7 +28,7 @@ extern VOQ_OGL_Schrift schrift_12;
 extern VOQ_OGL_Schrift schrift_20;
 extern VOQ_OGL_Init GAME_INIT;
 extern VOQ_OGL_Zaehler GAME_ZAEHLER;
-extern Tastensenke GAME_EINGABE;
+extern VOQ_OGL_Eingabe GAME_EINGABE;
 
 extern int menunummer;
 extern int lastmenu;

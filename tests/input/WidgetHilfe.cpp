@@ -1,0 +1,181 @@
+#include "WidgetHilfe.h"
+
+#include "VOQ_OGL_Init.h"
+
+#include "SDL.h"
+#include "SDL_opengl.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <string>
+#include <sys/stat.h>
+
+namespace hilfe
+{
+namespace
+{
+VOQ_OGL_Init& VideoInit()
+{
+    static VOQ_OGL_Init init;
+    return init;
+}
+
+void Ordner(const std::string& pfad)
+{
+    std::string teil;
+    for (std::size_t i = 0; i <= pfad.size(); ++i) {
+        if (i == pfad.size() || pfad[i] == '/')
+            mkdir(pfad.substr(0, i).c_str(), 0755);
+    }
+}
+
+bool SpeichereFlaeche(const std::string& datei, int breite, int hoehe, const Farbe& farbe)
+{
+    SDL_Surface* bild = SDL_CreateRGBSurface(SDL_SWSURFACE, breite, hoehe, 24, 0xff0000, 0xff00, 0xff, 0);
+    if (!bild)
+        return false;
+    SDL_FillRect(bild, nullptr, SDL_MapRGB(bild->format, farbe.r, farbe.g, farbe.b));
+    const bool ok = SDL_SaveBMP(bild, datei.c_str()) == 0;
+    SDL_FreeSurface(bild);
+    return ok;
+}
+
+// Waits for an X event to reach SDL's live state; the X server answers
+// within milliseconds, the limit only ends a test that would hang.
+template <class Bedingung>
+bool WarteAuf(Bedingung erfuellt, int ms = 2000)
+{
+    for (int i = 0; i < ms; ++i) {
+        Pumpe();
+        if (erfuellt())
+            return true;
+        SDL_Delay(1);
+    }
+    return false;
+}
+}
+
+void Fenster()
+{
+    static bool offen = false;
+    if (offen)
+        return;
+    ASSERT_TRUE(VideoInit().InitVideo(BREITE, HOEHE, 32, false));
+    // The X server maps the window a moment later; only then do the warps
+    // move the X pointer into it, where xdotool's presses reach the window.
+    // It is mapped once a pointer moved by the X server (to points near the
+    // screen's centre, inside the centred window) moves SDL's pointer too.
+    int vorher = -1;
+    bool imFenster = false;
+    for (int versuch = 0; versuch < 100 && !imFenster; ++versuch) {
+        const std::string befehl = "xdotool mousemove " + std::to_string(500 + 10 * (versuch % 2)) + " 384";
+        ASSERT_EQ(0, std::system(befehl.c_str()));
+        imFenster = WarteAuf([&] {
+            int mx = -1;
+            SDL_GetMouseState(&mx, nullptr);
+            return vorher >= 0 && (mx - vorher == 10 || vorher - mx == 10);
+        }, 50);
+        SDL_GetMouseState(&vorher, nullptr);
+    }
+    ASSERT_TRUE(imFenster) << "der Zeiger kommt nicht ins Fenster";
+    offen = true;
+}
+
+void SchreibeOrdner(const std::string& ordner, const Farbe farben[3], int breite, int hoehe,
+                    int echtBreite, int echtHoehe, int echtIn)
+{
+    Ordner(ordner);
+    for (int n = 1; n <= 3; ++n) {
+        const std::string basis = ordner + "/" + std::to_string(n);
+        ASSERT_TRUE(SpeichereFlaeche(basis + ".bmp", breite, hoehe, farben[n - 1]));
+        std::ofstream konfig(basis + ".konfig");
+        konfig << "# Zustandsbild " << n << "\nUNSICHTBARKEIT=255,0,255\n";
+        if (n == echtIn)
+            konfig << "ECHTGROESSE=" << echtBreite << "," << echtHoehe << "\n";
+    }
+}
+
+void SchreibeSchrift(const std::string& ordner)
+{
+    Ordner(ordner);
+    ASSERT_TRUE(SpeichereFlaeche(ordner + "/testschrift.bmp", 160, 160, Farbe{255, 255, 255}));
+    std::ofstream konfig(ordner + "/testschrift.konfig");
+    konfig << "ORIGINALGROESSE=10,10\nANZEIGEGROESSE=8,12\nZEICHENABSTAND=2\nUNSICHTBARKEIT=0,0,0\n";
+}
+
+void SchreibeEinstellungen(const std::string& inhalt)
+{
+    std::ofstream aus("einstellungen.konfig", std::ios::binary);
+    aus << inhalt;
+}
+
+void Leeren()
+{
+    glClearColor(0, 0, 0, 1);
+    glClear(GL_COLOR_BUFFER_BIT);
+}
+
+Farbe Pixel(int x, int y)
+{
+    std::uint8_t p[3] = {0, 0, 0};
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, HOEHE - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+    return Farbe{p[0], p[1], p[2]};
+}
+
+bool Bildschirmfoto(const std::string& datei)
+{
+    SDL_Surface* bild = SDL_CreateRGBSurface(SDL_SWSURFACE, BREITE, HOEHE, 24, 0xff, 0xff00, 0xff0000, 0);
+    if (!bild)
+        return false;
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    SDL_LockSurface(bild);
+    for (int y = 0; y < HOEHE; ++y) {
+        glReadPixels(0, HOEHE - 1 - y, BREITE, 1, GL_RGB, GL_UNSIGNED_BYTE,
+                     static_cast<std::uint8_t*>(bild->pixels) + y * bild->pitch);
+    }
+    SDL_UnlockSurface(bild);
+    const bool ok = SDL_SaveBMP(bild, datei.c_str()) == 0;
+    SDL_FreeSurface(bild);
+    return ok;
+}
+
+void Pumpe()
+{
+    SDL_Event ereignis;
+    while (SDL_PollEvent(&ereignis)) {
+    }
+}
+
+void Zeiger(int x, int y)
+{
+    SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+    ASSERT_TRUE(WarteAuf([&] {
+        int mx = -1, my = -1;
+        SDL_GetMouseState(&mx, &my);
+        return mx == x && my == y;
+    })) << "Zeiger kommt nicht bei " << x << "," << y << " an";
+}
+
+void LinkeTaste(bool gedrueckt)
+{
+    ASSERT_EQ(0, std::system(gedrueckt ? "xdotool mousedown 1" : "xdotool mouseup 1"));
+    ASSERT_TRUE(WarteAuf([&] {
+        const bool links = (SDL_GetMouseState(nullptr, nullptr) & SDL_BUTTON(1)) != 0;
+        return links == gedrueckt;
+    })) << "Maustaste kommt nicht an";
+}
+
+void Taste(const char* xName, int symbol, bool gedrueckt)
+{
+    const std::string befehl = std::string("xdotool ") + (gedrueckt ? "keydown " : "keyup ") + xName;
+    ASSERT_EQ(0, std::system(befehl.c_str()));
+    ASSERT_TRUE(WarteAuf([&] {
+        int anzahl = 0;
+        const Uint8* tasten = SDL_GetKeyState(&anzahl);
+        return symbol < anzahl && (tasten[symbol] != 0) == gedrueckt;
+    })) << "Taste " << xName << " kommt nicht an";
+}
+}
