@@ -244,7 +244,8 @@ TEST_F(Knopf, OrdnerOhneBeschreibungMeldetUndBehaeltDieBilderDavor)
     VOQ_Button kaputt;
     log.Leeren();
     EXPECT_FALSE(kaputt.Init("knoepfe/block"));
-    EXPECT_EQ("#o> VOQ_OGL_Eingabe\n\t>Einlesen der Schaltflaeche 'knoepfe/block' ...", log.Aus());
+    EXPECT_EQ(0u, log.Aus().find("#o> VOQ_OGL_Eingabe\n\t>Einlesen der Schaltflaeche 'knoepfe/block' ..."));
+    EXPECT_EQ(std::string::npos, log.Aus().find("2.bmp")) << "nach dem Fehler wird nichts mehr geladen";
     EXPECT_EQ("\n#o> VOQ_OGL_Eingabe - FEHLER: Datei 'knoepfe/block/2.konfig' kann nicht geöffnet "
               "werden.\n\n",
               log.Fehler());
