@@ -57,12 +57,18 @@ bool WarteAuf(Bedingung erfuellt, int ms = 2000)
 }
 }
 
-void Fenster()
+static int FensterHoehe()
+{
+    const SDL_Surface* schirm = SDL_GetVideoSurface();
+    return schirm ? schirm->h : HOEHE;
+}
+
+void Fenster(int breite, int hoehe)
 {
     static bool offen = false;
     if (offen)
         return;
-    ASSERT_TRUE(VideoInit().InitVideo(BREITE, HOEHE, 32, false));
+    ASSERT_TRUE(VideoInit().InitVideo(breite, hoehe, 32, false));
     // The X server maps the window a moment later; only then do the warps
     // move the X pointer into it, where xdotool's presses reach the window.
     // It is mapped once a pointer moved by the X server (to points near the
@@ -121,19 +127,33 @@ Farbe Pixel(int x, int y)
 {
     std::uint8_t p[3] = {0, 0, 0};
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, HOEHE - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
+    glReadPixels(x, FensterHoehe() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
     return Farbe{p[0], p[1], p[2]};
+}
+
+std::string Bereich(int x, int y, int breite, int hoehe)
+{
+    std::string pixel(static_cast<std::size_t>(breite) * hoehe * 3, '\0');
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    for (int zeile = 0; zeile < hoehe; ++zeile) {
+        glReadPixels(x, FensterHoehe() - 1 - (y + zeile), breite, 1, GL_RGB, GL_UNSIGNED_BYTE,
+                     &pixel[static_cast<std::size_t>(zeile) * breite * 3]);
+    }
+    return pixel;
 }
 
 bool Bildschirmfoto(const std::string& datei)
 {
-    SDL_Surface* bild = SDL_CreateRGBSurface(SDL_SWSURFACE, BREITE, HOEHE, 24, 0xff, 0xff00, 0xff0000, 0);
+    const SDL_Surface* schirm = SDL_GetVideoSurface();
+    if (!schirm)
+        return false;
+    SDL_Surface* bild = SDL_CreateRGBSurface(SDL_SWSURFACE, schirm->w, schirm->h, 24, 0xff, 0xff00, 0xff0000, 0);
     if (!bild)
         return false;
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     SDL_LockSurface(bild);
-    for (int y = 0; y < HOEHE; ++y) {
-        glReadPixels(0, HOEHE - 1 - y, BREITE, 1, GL_RGB, GL_UNSIGNED_BYTE,
+    for (int y = 0; y < schirm->h; ++y) {
+        glReadPixels(0, schirm->h - 1 - y, schirm->w, 1, GL_RGB, GL_UNSIGNED_BYTE,
                      static_cast<std::uint8_t*>(bild->pixels) + y * bild->pitch);
     }
     SDL_UnlockSurface(bild);

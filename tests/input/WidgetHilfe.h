@@ -18,8 +18,8 @@ struct Farbe
     bool operator==(const Farbe& o) const { return r == o.r && g == o.g && b == o.b; }
 };
 
-// Opens the 640 x 480 test window once per process.
-void Fenster();
+// Opens the test window (640 x 480 unless told) once per process.
+void Fenster(int breite = BREITE, int hoehe = HOEHE);
 
 // A widget image folder: three single-colour state images of breite x hoehe
 // pixels, the click size ECHTGROESSE written into the description of image
@@ -38,6 +38,8 @@ void Leeren();
 Farbe Pixel(int x, int y);
 // Writes the back buffer as a BMP.
 bool Bildschirmfoto(const std::string& datei);
+// The pixels of a rectangle, row by row from its top, three bytes each.
+std::string Bereich(int x, int y, int breite, int hoehe);
 
 // Moves the pointer and waits until SDL reports it there.
 void Zeiger(int x, int y);
