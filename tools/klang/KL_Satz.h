@@ -1,0 +1,56 @@
+#pragma once
+
+#include "KL_Xm.h"
+
+#include <string>
+#include <vector>
+
+// Writes the voices of one pattern: bars of 16 rows (four rows a beat).
+class KL_Satz
+{
+public:
+    static constexpr int SCHRITTE_JE_TAKT = 16;
+
+    KL_Satz(int kanaele, int takte);
+
+    int Zeilen() const { return zeilen; }
+
+    // A line in the note shorthand of KL_Noten, from row `ab` on.
+    void Stimme(int kanal, int instrument, const std::string& zeile, int lautstaerke, int ab = 0);
+
+    // A drum line, one character per row: 'x' loud, 'o' medium, 'g' ghost,
+    // '.' nothing; repeated to fill the pattern.
+    void Schlag(int kanal, int instrument, int note, const std::string& muster, int laut, int ab = 0);
+
+    // A figure over the chords, one chord a bar. Tokens: "1" root, "3"
+    // third, "5" fifth, "7" seventh (the octave in a triad), "8" octave, with
+    // "'" an octave up or "," an octave down, "." and "=" as in a line.
+    // `grundlage` is the note the root octave starts from (e.g. 25 for C-2).
+    void Figur(int kanal, int instrument, const std::vector<std::string>& akkorde, const std::string& figur,
+               int grundlage, int lautstaerke);
+
+    // Chord tones in `stimmen` channels from `ersterKanal`, voiced around
+    // `mitte`; `anschlag` is one bar: 'x' strike, '=' release, '.' hold.
+    void Akkorde(int ersterKanal, int stimmen, int instrument, const std::vector<std::string>& akkorde,
+                 const std::string& anschlag, int mitte, int lautstaerke);
+
+    void Effekt(int kanal, int zeile, int effekt, int parameter);
+    void Lautstaerke(int kanal, int zeile, int wert);
+
+    // Empties rows [von, bis) of a channel.
+    void Leeren(int kanal, int von, int bis);
+    void Loslassen(int kanal, int zeile);
+    // From this row on nothing new is struck and every channel slides to
+    // silence within the row: the song ends quiet, the restart can't click.
+    void Verstummen(int zeile);
+
+    const KL_XmMuster& Muster() const { return muster; }
+
+private:
+    KL_XmZelle* Zelle(int kanal, int zeile);
+    void Setze(int kanal, int zeile, int note, int instrument, int lautstaerke);
+
+    int kanaele;
+    int zeilen;
+    KL_XmMuster muster;
+};
