@@ -93,18 +93,6 @@ TEST_F(Ankreuzfeld, VersteckteBoxKipptErstBeimNaechstenZeichnen)
     EXPECT_TRUE(box.Checked());
 }
 
-TEST_F(Ankreuzfeld, CheckUndUnCheckSetzenNur)
-{
-    box.Check();
-    box.Check();
-    EXPECT_TRUE(box.Checked());
-    EXPECT_EQ(AN, Bild());
-    box.UnCheck();
-    box.UnCheck();
-    EXPECT_FALSE(box.Checked());
-    EXPECT_EQ(AUS, Bild());
-}
-
 class Gruppe : public ::testing::Test
 {
 protected:
@@ -194,21 +182,5 @@ TEST_F(Gruppe, VolleGruppeLehntDenNaechstenKnopfAb)
     voll.CreateButton("block", 0, 0, "");
     EXPECT_EQ(127, voll.GetLastButton());
     EXPECT_NE(std::string::npos, log.Fehler().find("VOQ_Radio - FEHLER"));
-}
-
-TEST_F(Gruppe, DrehenUndAnhalten)
-{
-    VOQ_RadioButton& knopf = *gruppe.buttons[0];
-    knopf.Rotate(true);
-    for (VOQ_OGL_Bildlauf& bild : knopf.bilder) {
-        EXPECT_TRUE(bild.rotationOn);
-        EXPECT_TRUE(bild.autoRotating);
-        EXPECT_FLOAT_EQ(0.7f, bild.rotationSpeed);
-    }
-    knopf.Rotate(false);
-    for (VOQ_OGL_Bildlauf& bild : knopf.bilder) {
-        EXPECT_FALSE(bild.rotationOn);
-        EXPECT_TRUE(bild.autoRotating) << "die Drehung pausiert nur";
-    }
 }
 }  // namespace

@@ -264,15 +264,4 @@ TEST_F(Maus, SimulierterKlickWirdEinmalGenommen)
     EXPECT_TRUE(maus.WasSimClicked());
     EXPECT_FALSE(maus.WasSimClicked());
 }
-
-TEST_F(Maus, SetPosXYSetztDenSystemzeiger)
-{
-    maus.SetPosXY(123, 45);
-    hilfe::Pumpe();
-    EXPECT_EQ(123, maus.GetPosX());
-    EXPECT_EQ(45, maus.GetPosY());
-    EXPECT_EQ(RahmenFarbe(1), Bild());
-    EXPECT_EQ(RahmenFarbe(1), hilfe::Pixel(123 - ZEIGER / 2, 45 - ZEIGER / 2));
-    EXPECT_EQ((Farbe{0, 0, 0}), hilfe::Pixel(123 + ZEIGER / 2, 45));
-}
 }  // namespace
