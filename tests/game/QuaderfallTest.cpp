@@ -1,0 +1,342 @@
+// The playfield: gravity, locking, dissolving rows, overflow, cell access.
+#include "FeldHilfe.h"
+#include "LogFaenger.h"
+#include "VOQ_Quaderfall.h"
+#include "VOQ_Teil_Basis.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <climits>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+namespace
+{
+
+const char* const LEER = "..........\n";
+
+std::string LeereZeilen(int anzahl)
+{
+    std::string s;
+    for (int i = 0; i < anzahl; ++i)
+        s += LEER;
+    return s;
+}
+
+class Quaderfall : public ::testing::Test
+{
+protected:
+    LogFaenger log;  // the block images are missing here
+    VOQ_Quaderfall feld{10, 22};
+};
+
+TEST_F(Quaderfall, NeuesFeldIstLeerMitTeilOben)
+{
+    EXPECT_EQ(10, feld.holeSpielfeldBreite());
+    EXPECT_EQ(22, feld.holeSpielfeldHoehe());
+    EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
+    ASSERT_NE(nullptr, feld.teil);
+    EXPECT_EQ(3, feld.teil->holePosX());
+    EXPECT_EQ(0, feld.teil->holePosY());
+    EXPECT_NE(TEIL_ZUFALL, Art(*feld.teil));
+    EXPECT_GE(feld.holeNaechster(), 0);
+    EXPECT_LT(feld.holeNaechster(), TEILARTEN);
+    EXPECT_FALSE(feld.ueberfuellt());
+
+    EXPECT_EQ(0, feld.takt());
+    EXPECT_EQ(1, feld.teil->holePosY());
+    EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
+}
+
+TEST_F(Quaderfall, TeilFaelltBisZeile19UndRastetMitEinsEin)
+{
+    feld.neuerQuaderfall(TEIL_T);
+    const blocktyp naechster = feld.holeNaechster();
+    int gefallen = 0;
+    while (feld.takt() == 0 && gefallen < 100)
+        ++gefallen;
+    EXPECT_EQ(18, gefallen) << "der Stiel liegt dann in Zeile 19";
+    EXPECT_EQ(LeereZeilen(18) + "...777....\n....7.....\n" + LeereZeilen(2), Bild(feld, 0, 21));
+    EXPECT_EQ(3, feld.teil->holePosX());
+    EXPECT_EQ(0, feld.teil->holePosY());
+    EXPECT_EQ(naechster, Art(*feld.teil));
+    EXPECT_FALSE(feld.ueberfuellt());
+}
+
+TEST_F(Quaderfall, AufschlagUeberschreibtKeineBesetzteZelle)
+{
+    // The new square already overlaps (4, 1) and cannot fall: it locks where it appeared.
+    Zeichne(feld, 1, {"....7.....", "...25.....", "...2......"});
+    feld.neuerQuaderfall(TEIL_O);
+    EXPECT_EQ(1, feld.takt());
+    EXPECT_EQ("....33....\n....73....\n...25.....\n...2......\n", Bild(feld, 0, 3));
+    EXPECT_TRUE(feld.ueberfuellt()) << "eingerastet am Startplatz ohne volle Zeile";
+}
+
+TEST_F(Quaderfall, ZweiReihenMitLueckeDazwischen)
+{
+    // A long piece in column 4 completes rows 17 and 19; rows 16 and 18 keep a gap.
+    Zeichne(feld, 15, {"1.........", "22........", "3333.33333", "4.44.4444.", "5555.55555"});
+    feld.neuerQuaderfall(TEIL_I);
+    EXPECT_EQ(3, Aufschlagen(feld));
+    EXPECT_EQ(LeereZeilen(17) + "1.........\n22..1.....\n4.4414444.\n" + LeereZeilen(2), Bild(feld, 0, 21))
+        << "Zeile 18 rueckt um eine, die Zeilen 15 und 16 um zwei Reihen nach unten";
+    EXPECT_FALSE(feld.ueberfuellt());
+}
+
+TEST_F(Quaderfall, VierReihenAufEinmalErgebenFuenf)
+{
+    Zeichne(feld, 15, {"...7......", "2222.22222", "3333.33333", "4444.44444", "5555.55555"});
+    feld.neuerQuaderfall(TEIL_I);
+    EXPECT_EQ(5, Aufschlagen(feld));
+    EXPECT_EQ(LeereZeilen(19) + "...7......\n" + LeereZeilen(2), Bild(feld, 0, 21));
+}
+
+TEST_F(Quaderfall, LoesenRaeumtBeliebigVieleVolleReihen)
+{
+    // Every row full, the two bottom ones too.
+    for (int zeile = 0; zeile < 22; ++zeile)
+        Zeichne(feld, zeile, {"1234567123"});
+    EXPECT_EQ(22, feld.loesen());
+    EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
+
+    Zeichne(feld, 0, {"7777777777", "6.........", "5555555555", "4444444444", ".3........", "2222222222"});
+    Zeichne(feld, 20, {"1111111111", "1111111111"});
+    EXPECT_EQ(6, feld.loesen());
+    EXPECT_EQ(LeereZeilen(6) + "6.........\n.3........\n" + LeereZeilen(14), Bild(feld, 0, 21))
+        << "jede Reihe rueckt um die Zahl der geloesten Reihen unter ihr";
+    EXPECT_EQ(0, feld.loesen());
+}
+
+TEST_F(Quaderfall, EingerastetAmStartplatzOhneReiheIstVerloren)
+{
+    Zeichne(feld, 2, {".333333333"});
+    feld.neuerQuaderfall(TEIL_O);
+    EXPECT_EQ(1, feld.takt());
+    EXPECT_TRUE(feld.ueberfuellt());
+
+    // The field goes on working; nothing clears the flag.
+    Zeichne(feld, 0, {"..........", "..........", ".........."});
+    EXPECT_GT(Aufschlagen(feld), 0);
+    EXPECT_EQ(3, feld.teil->holePosX());
+    EXPECT_TRUE(feld.ueberfuellt());
+}
+
+TEST_F(Quaderfall, EingerastetAmStartplatzMitReiheGehtWeiter)
+{
+    Zeichne(feld, 1, {"3333..3333", "....3....."});
+    feld.neuerQuaderfall(TEIL_O);
+    EXPECT_EQ(2, feld.takt());
+    EXPECT_FALSE(feld.ueberfuellt());
+    EXPECT_EQ("..........\n....33....\n....3.....\n", Bild(feld, 0, 2));
+}
+
+TEST_F(Quaderfall, SeitwaertsInZeileNullGehtWeiterHinUndZurueckNicht)
+{
+    Zeichne(feld, 2, {".333333333"});
+    feld.neuerQuaderfall(TEIL_O);
+    ASSERT_TRUE(feld.teil->rechts());
+    EXPECT_EQ(1, feld.takt());
+    EXPECT_FALSE(feld.ueberfuellt()) << "eingerastet in Spalte 4";
+
+    feld.leeren();
+    Zeichne(feld, 2, {".333333333"});
+    feld.neuerQuaderfall(TEIL_O);
+    ASSERT_TRUE(feld.teil->links());
+    ASSERT_TRUE(feld.teil->rechts());
+    EXPECT_EQ(1, feld.takt());
+    EXPECT_TRUE(feld.ueberfuellt()) << "zurueck am Startplatz";
+}
+
+TEST_F(Quaderfall, LeerenLaesstTeilNaechstenUndUeberlauf)
+{
+    Zeichne(feld, 2, {".333333333"});
+    feld.neuerQuaderfall(TEIL_O);
+    feld.takt();
+    ASSERT_TRUE(feld.ueberfuellt());
+    Zeichne(feld, 0, {"..........", "..........", ".........."});
+    feld.neuerQuaderfall(TEIL_J);
+    ASSERT_TRUE(feld.teil->drehe());
+    ASSERT_TRUE(feld.teil->senke());
+    Zeichne(feld, 19, {"1234567..."});
+    const VOQ_Teil_Basis* teil = feld.teil;
+    const blocktyp naechster = feld.holeNaechster();
+
+    feld.leeren();
+    EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
+    EXPECT_EQ(teil, feld.teil);
+    EXPECT_EQ(".... .6.. .666 ....", Form(*feld.teil));
+    EXPECT_EQ(3, feld.teil->holePosX());
+    EXPECT_EQ(1, feld.teil->holePosY());
+    EXPECT_EQ(naechster, feld.holeNaechster());
+    EXPECT_TRUE(feld.ueberfuellt());
+}
+
+TEST_F(Quaderfall, SetzeMeldetNurAenderungen)
+{
+    EXPECT_TRUE(feld.setze(2, 3, 5));
+    EXPECT_FALSE(feld.setze(2, 3, 5)) << "schon 5";
+    EXPECT_EQ(5, feld.holeFarbe(2, 3));
+    EXPECT_TRUE(feld.istBesetzt(2, 3));
+    EXPECT_FALSE(feld.istBesetzt(3, 2)) << "(Spalte, Zeile)";
+    EXPECT_TRUE(feld.setze(2, 3, 0));
+    EXPECT_FALSE(feld.istBesetzt(2, 3));
+    EXPECT_FALSE(feld.setze(2, 3, 0));
+}
+
+TEST_F(Quaderfall, ZellenAusserhalbSindLeerUndUnbeschreibbar)
+{
+    const int orte[][2] = {{-1, 0}, {10, 0}, {0, -1}, {0, 22}, {10, 21}, {INT_MIN, 5}, {5, INT_MAX}};
+    for (const auto& ort : orte) {
+        SCOPED_TRACE(std::to_string(ort[0]) + "," + std::to_string(ort[1]));
+        EXPECT_FALSE(feld.setze(ort[0], ort[1], 4));
+        EXPECT_EQ(0, feld.holeFarbe(ort[0], ort[1]));
+        EXPECT_FALSE(feld.istBesetzt(ort[0], ort[1]));
+    }
+    EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
+}
+
+TEST_F(Quaderfall, KastenUeberDemRandRastetNurImRasterEin)
+{
+    // Vertical S at posX -2: box columns -2 and -1 lie outside.
+    feld.neuerQuaderfall(TEIL_S);
+    ASSERT_TRUE(feld.teil->drehe());
+    while (feld.teil->links()) {
+    }
+    ASSERT_EQ(-2, feld.teil->holePosX());
+    EXPECT_EQ(1, Aufschlagen(feld));
+
+    // Vertical I at posX 8: box columns 10 and 11 lie outside.
+    feld.neuerQuaderfall(TEIL_I);
+    while (feld.teil->rechts()) {
+    }
+    ASSERT_EQ(8, feld.teil->holePosX());
+    EXPECT_EQ(1, Aufschlagen(feld));
+
+    EXPECT_EQ(LeereZeilen(16) + ".........1\n2........1\n22.......1\n.2.......1\n" + LeereZeilen(2),
+              Bild(feld, 0, 21));
+}
+
+TEST_F(Quaderfall, UngueltigeGroesseWirdGemeldetUndBerichtigt)
+{
+    struct Fall
+    {
+        int breite, hoehe, wirdBreite, wirdHoehe;
+        const char* meldung;
+    };
+    const Fall faelle[] = {
+        {0, 22, 1, 22, "SPIELFELDGROESSE 0x22 UNGUELTIG, VERWENDE 1x22!"},
+        {-4, -1, 1, 1, "SPIELFELDGROESSE -4x-1 UNGUELTIG, VERWENDE 1x1!"},
+        {5000, 40000, 1024, 1024, "SPIELFELDGROESSE 5000x40000 UNGUELTIG, VERWENDE 1024x1024!"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.meldung);
+        log.Leeren();
+        VOQ_Quaderfall klein(f.breite, f.hoehe);
+        EXPECT_NE(std::string::npos, log.Fehler().find("\n#o> VOQ_Quaderfall - FEHLER: " + std::string(f.meldung)))
+            << log.Fehler();
+        EXPECT_EQ(f.wirdBreite, klein.holeSpielfeldBreite());
+        EXPECT_EQ(f.wirdHoehe, klein.holeSpielfeldHoehe());
+        for (int i = 0; i < 20; ++i)
+            EXPECT_GT(Aufschlagen(klein), 0);
+        for (int zeile = 0; zeile < klein.holeSpielfeldHoehe(); ++zeile)
+            EXPECT_EQ(0, klein.holeFarbe(0, zeile) & ~7);
+    }
+
+    log.Leeren();
+    VOQ_Quaderfall gut(10, 22);
+    EXPECT_EQ(std::string::npos, log.Fehler().find("VOQ_Quaderfall")) << log.Fehler();
+}
+
+TEST_F(Quaderfall, LaedtDieSiebenBlockbilderInIhrerReihenfolge)
+{
+    log.Leeren();
+    VOQ_Quaderfall f(10, 22);
+    std::size_t pos = 0;
+    for (const char* name : {"rot", "gruen", "blau", "lila", "braun", "gelb", "grau"}) {
+        const std::string zeile = "KANN GRAFIK 'daten/bilder/block_" + std::string(name) + ".bmp' NICHT LADEN!";
+        pos = log.Fehler().find(zeile, pos);
+        ASSERT_NE(std::string::npos, pos) << zeile << "\n" << log.Fehler();
+    }
+    // Without its images the field plays all the same.
+    EXPECT_GT(Aufschlagen(f), 0);
+}
+
+TEST_F(Quaderfall, NiedrigesFeldLaesstJedesTeilRasten)
+{
+    // Too low for some pieces to stand on the floor row from the start: they
+    // rest at once instead of falling forever.
+    for (int hoehe = 1; hoehe <= 6; ++hoehe) {
+        SCOPED_TRACE(hoehe);
+        VOQ_Quaderfall niedrig(10, hoehe);
+        for (int art = 0; art < TEILARTEN; ++art) {
+            niedrig.neuerQuaderfall(static_cast<blocktyp>(art));
+            EXPECT_LE(FallenLassen(*niedrig.teil), std::max(0, hoehe - 4));
+            EXPECT_GT(niedrig.takt(), 0);
+            niedrig.leeren();
+        }
+    }
+}
+
+TEST_F(Quaderfall, SchmalesFeldHaeltDasTeilInReichweite)
+{
+    // The start column 3 lies beyond a field of three columns.
+    VOQ_Quaderfall schmal(3, 22);
+    schmal.neuerQuaderfall(TEIL_O);
+    EXPECT_FALSE(schmal.teil->rechts());
+    EXPECT_EQ(3, schmal.teil->holePosX());
+    int schritte = 0;
+    while (schmal.teil->links() && schritte < 100)
+        ++schritte;
+    EXPECT_EQ(4, schritte);
+    EXPECT_EQ(-1, schmal.teil->holePosX());
+    EXPECT_EQ(1, Aufschlagen(schmal));
+    EXPECT_EQ("33.\n33.\n", Bild(schmal, 18, 19));
+}
+
+// rand() after srand(saat): the first `anzahl` numbers.
+std::vector<int> Folge(unsigned saat, int anzahl)
+{
+    std::srand(saat);
+    std::vector<int> zahlen;
+    for (int i = 0; i < anzahl; ++i)
+        zahlen.push_back(std::rand());
+    return zahlen;
+}
+
+TEST_F(Quaderfall, ZufallsfolgeZweiBeimBauEinsJeAufschlag)
+{
+    // The fixture's field has seeded the generator; later fields never seed again.
+    for (unsigned saat : {1u, 7u, 4711u, 123456u}) {
+        SCOPED_TRACE(saat);
+        const std::vector<int> r = Folge(saat, 7);
+        std::srand(saat);
+        VOQ_Quaderfall f(10, 22);
+        EXPECT_EQ(r[0] % 7, Art(*f.teil));
+        EXPECT_EQ(r[1] % 7, f.holeNaechster());
+
+        Aufschlagen(f);
+        EXPECT_EQ(r[1] % 7, Art(*f.teil)) << "das neue Teil ist der vorige naechste";
+        EXPECT_EQ(r[2] % 7, f.holeNaechster());
+
+        f.neuerQuaderfall(TEIL_T);
+        EXPECT_EQ(TEIL_T, Art(*f.teil));
+        EXPECT_EQ(r[2] % 7, f.holeNaechster()) << "eine genannte Art zieht nichts";
+        Aufschlagen(f);
+        EXPECT_EQ(r[2] % 7, Art(*f.teil));
+        EXPECT_EQ(r[3] % 7, f.holeNaechster());
+
+        f.neuerQuaderfall(TEIL_ZUFALL);
+        EXPECT_EQ(r[4] % 7, Art(*f.teil));
+        EXPECT_EQ(r[3] % 7, f.holeNaechster());
+        Aufschlagen(f);
+        EXPECT_EQ(r[3] % 7, Art(*f.teil));
+        EXPECT_EQ(r[5] % 7, f.holeNaechster());
+
+        EXPECT_EQ(r[6], std::rand()) << "genau sechs Zahlen gezogen";
+    }
+}
+
+}
