@@ -8,10 +8,13 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <array>
 #include <cstdlib>
 #include <random>
 #include <sstream>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace
@@ -22,14 +25,23 @@ using Raster = std::vector<std::vector<int>>;
 struct Kasten
 {
     int zelle[4][4];
+    // The occupied cells as (row, column), to keep the referee fast.
+    int anzahl;
+    int belegt[16][2];
 };
 
 Kasten KastenVon(const int (*tabelle)[4])
 {
     Kasten k{};
     for (int r = 0; r < 4; ++r)
-        for (int c = 0; c < 4; ++c)
+        for (int c = 0; c < 4; ++c) {
             k.zelle[r][c] = tabelle[r][c];
+            if (tabelle[r][c] > 0) {
+                k.belegt[k.anzahl][0] = r;
+                k.belegt[k.anzahl][1] = c;
+                ++k.anzahl;
+            }
+        }
     return k;
 }
 
@@ -71,7 +83,8 @@ public:
         Vergleiche("drehe");
     }
 
-    int Takt()
+    // Within a drop the grid is compared once the piece has locked.
+    int Takt(bool imFall = false)
     {
         const int n = feld.takt();
         if (Frei(kasten, x, y + 1)) {
@@ -80,6 +93,7 @@ public:
         } else {
             const int geloest = Einrasten();
             EXPECT_EQ(geloest + 1, n) << "takt\n" << Lage();
+            ++ergebnisse[std::min(geloest + 1, 5)];
             if (x == 3 && y == 0 && geloest == 0)
                 voll = true;
             NeuesTeil(naechster);
@@ -87,7 +101,7 @@ public:
             EXPECT_GE(naechster, 0);
             EXPECT_LT(naechster, TEILARTEN);
         }
-        Vergleiche("takt");
+        Vergleiche("takt", !(imFall && n == 0));
         return n;
     }
 
@@ -107,7 +121,39 @@ public:
     }
 
     bool Voll() const { return voll; }
-    int Geloest() const { return geloestGesamt; }
+    // How often takt() gave 1 to 5.
+    const std::array<long, 6>& Ergebnisse() const { return ergebnisse; }
+
+    // Turns and column of a drop that completes the most rows and otherwise
+    // lies deepest, from what the cells allow (a plan: the moves may still be
+    // refused on the way).
+    std::pair<int, int> Plane(std::mt19937& zufall) const
+    {
+        int beste = -1;
+        std::vector<std::pair<int, int>> kandidaten;
+        for (int d = 0; d < 4; ++d) {
+            const Kasten k = art == TEIL_O ? kasten : KastenVon(VOQ_Form(art, (drehung + d) % 4));
+            for (int px = -2; px < breite; ++px) {
+                if (!Frei(k, px, y))
+                    continue;
+                int py = y;
+                while (Frei(k, px, py + 1))
+                    ++py;
+                const int n = 1000 * VolleReihen(k, px, py) + Tiefe(k, py);
+                if (n > beste) {
+                    beste = n;
+                    kandidaten.clear();
+                }
+                if (n == beste)
+                    kandidaten.push_back({d, px});
+            }
+        }
+        if (kandidaten.empty())
+            return {0, x};
+        return kandidaten[std::uniform_int_distribution<std::size_t>(0, kandidaten.size() - 1)(zufall)];
+    }
+
+    int PosX() const { return x; }
 
 private:
     void NeuesTeil(blocktyp typ)
@@ -117,23 +163,19 @@ private:
         x = 3;
         y = 0;
         kasten = KastenVon(VOQ_Form(typ, 0));
-        ueberlappt = !Frei(kasten, x, y, false);
+        ueberlappt = !Frei(kasten, x, y);
     }
 
     // Every occupied cell of k at (px, py) lies in the play area; with `leer`
     // also on an empty grid cell.
     bool Frei(const Kasten& k, int px, int py, bool leer = true) const
     {
-        for (int r = 0; r < 4; ++r) {
-            for (int c = 0; c < 4; ++c) {
-                if (k.zelle[r][c] == 0)
-                    continue;
-                const int gx = px + c, gy = py + r;
-                if (gx < 0 || gx >= breite || gy < 0 || gy > hoehe - 3)
-                    return false;
-                if (leer && raster[gy][gx] > 0)
-                    return false;
-            }
+        for (int i = 0; i < k.anzahl; ++i) {
+            const int gx = px + k.belegt[i][1], gy = py + k.belegt[i][0];
+            if (gx < 0 || gx >= breite || gy < 0 || gy > hoehe - 3)
+                return false;
+            if (leer && raster[gy][gx] > 0)
+                return false;
         }
         return true;
     }
@@ -151,6 +193,32 @@ private:
     {
         EXPECT_EQ(erwartet, antwort) << was << "\n" << Lage();
         Vergleiche(was);
+    }
+
+    static int Tiefe(const Kasten& k, int py)
+    {
+        int summe = 0;
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c)
+                summe += k.zelle[r][c] > 0 ? py + r : 0;
+        return summe;
+    }
+
+    int VolleReihen(const Kasten& k, int px, int py) const
+    {
+        int voll = 0;
+        for (int r = 0; r < 4; ++r) {
+            const int gy = py + r;
+            if (gy >= hoehe)
+                break;
+            int besetzt = 0;
+            for (int gx = 0; gx < breite; ++gx) {
+                const int c = gx - px;
+                besetzt += raster[gy][gx] > 0 || (c >= 0 && c < 4 && k.zelle[r][c] > 0);
+            }
+            voll += besetzt == breite;
+        }
+        return voll;
     }
 
     // Fills the empty grid cells under the box, then drops every full row.
@@ -174,14 +242,13 @@ private:
         Raster neu(geloest, std::vector<int>(breite, 0));
         neu.insert(neu.end(), bleibt.begin(), bleibt.end());
         raster = neu;
-        geloestGesamt += geloest;
         return geloest;
     }
 
-    void Vergleiche(const char* was)
+    void Vergleiche(const char* was, bool rasterAuch = true)
     {
         bool gleich = true;
-        for (int gy = 0; gy < hoehe; ++gy)
+        for (int gy = 0; rasterAuch && gy < hoehe; ++gy)
             for (int gx = 0; gx < breite; ++gx) {
                 const int v = feld.holeFarbe(gx, gy);
                 if (v < 0 || v > 7 || v != raster[gy][gx])
@@ -225,7 +292,7 @@ private:
     bool ueberlappt = false;
     blocktyp naechster = TEIL_I;
     bool voll = false;
-    int geloestGesamt = 0;
+    std::array<long, 6> ergebnisse{};
 };
 
 // Some games start on rows of rubble with one or two holes each, so that
@@ -233,24 +300,76 @@ private:
 void Schutt(Schiedsrichter& s, int breite, int hoehe, std::mt19937& zufall)
 {
     const int reihen = std::uniform_int_distribution<int>(0, std::min(8, hoehe - 6))(zufall);
+    const bool schacht = zufall() % 2;
+    const int schachtSpalte = std::uniform_int_distribution<int>(0, breite - 1)(zufall);
     for (int i = 0; i < reihen; ++i) {
         const int zeile = hoehe - 3 - i;
-        const int loch1 = std::uniform_int_distribution<int>(0, breite - 1)(zufall);
-        const int loch2 = std::uniform_int_distribution<int>(0, breite - 1)(zufall);
+        const int loch1 = schacht ? schachtSpalte : std::uniform_int_distribution<int>(0, breite - 1)(zufall);
+        const int loch2 = schacht ? schachtSpalte : std::uniform_int_distribution<int>(0, breite - 1)(zufall);
         for (int spalte = 0; spalte < breite; ++spalte)
             if (spalte != loch1 && spalte != loch2)
                 s.Setze(spalte, zeile, std::uniform_int_distribution<int>(1, 7)(zufall));
     }
 }
 
+enum Zug { LINKS, RECHTS, DREHE, SENKE, TAKT, FALLEN, LEEREN, NEUES_TEIL };
+
+Zug Zufallszug(std::mt19937& zufall)
+{
+    const unsigned w = zufall() % 100;
+    if (w < 15)
+        return LINKS;
+    if (w < 30)
+        return RECHTS;
+    if (w < 45)
+        return DREHE;
+    if (w < 50)
+        return SENKE;
+    if (w < 55)
+        return FALLEN;
+    if (w < 56)
+        return zufall() % 10 == 0 ? LEEREN : NEUES_TEIL;
+    return TAKT;
+}
+
+// A planning player's moves for the piece: turns, side steps, then the drop.
+std::vector<Zug> Plan(const Schiedsrichter& s, std::mt19937& zufall)
+{
+    const std::pair<int, int> ziel = s.Plane(zufall);
+    std::vector<Zug> zuege(ziel.first, DREHE);
+    const int dx = ziel.second - s.PosX();
+    zuege.insert(zuege.end(), std::abs(dx), dx < 0 ? LINKS : RECHTS);
+    zuege.push_back(FALLEN);
+    return zuege;
+}
+
+void Ziehe(Schiedsrichter& s, Zug zug, std::mt19937& zufall)
+{
+    switch (zug) {
+    case LINKS: s.Links(); break;
+    case RECHTS: s.Rechts(); break;
+    case DREHE: s.Drehe(); break;
+    case SENKE: s.Senke(); break;
+    case TAKT: s.Takt(); break;
+    case FALLEN:
+        for (int i = 0; i < 100 && s.Takt(true) == 0; ++i) {
+        }
+        break;
+    case LEEREN: s.Leeren(); break;
+    case NEUES_TEIL: s.NeuesTeilVon(static_cast<blocktyp>(zufall() % 8)); break;
+    }
+}
+
 TEST(Simulation, ZufallsspieleHaltenDieRegelnDesRasters)
 {
     LogFaenger log;
+    // The first field of the run seeds from the clock; the games seed their own.
+    VOQ_Quaderfall vorlauf(10, 22);
     std::mt19937 zufall(20240611);
-    const int SPIELE = 4000;
+    const int SPIELE = 3000;
     long schritte = 0;
-    long geloest = 0;
     int verloren = 0;
+    std::array<long, 6> ergebnisse{};
     for (int spiel = 0; spiel < SPIELE && !::testing::Test::HasFailure(); ++spiel) {
         std::srand(static_cast<unsigned>(spiel));
         log.Leeren();
@@ -261,39 +380,38 @@ TEST(Simulation, ZufallsspieleHaltenDieRegelnDesRasters)
         Schiedsrichter s(feld);
         if (zufall() % 2)
             Schutt(s, breite, hoehe, zufall);
+        // Half the games are played by a player who aims for full rows, with a
+        // random move now and then; the others by random moves alone.
+        const bool planend = zufall() % 2;
 
+        std::vector<Zug> plan;
+        std::size_t naechsterZug = 0;
         int nachDemEnde = 0;
         for (int schritt = 0; schritt < 5000 && nachDemEnde < 20 && !::testing::Test::HasFailure(); ++schritt) {
             ++schritte;
-            switch (zufall() % 20) {
-            case 0: case 1: case 2: s.Links(); break;
-            case 3: case 4: case 5: s.Rechts(); break;
-            case 6: case 7: case 8: s.Drehe(); break;
-            case 9: s.Senke(); break;
-            case 10: {
-                for (int i = 0; i < 100 && s.Takt() == 0; ++i) {
+            if (planend && zufall() % 20 != 0) {
+                if (naechsterZug >= plan.size()) {
+                    plan = Plan(s, zufall);
+                    naechsterZug = 0;
                 }
-                break;
-            }
-            case 11:
-                if (zufall() % 50 == 0)
-                    s.Leeren();
-                else if (zufall() % 10 == 0)
-                    s.NeuesTeilVon(static_cast<blocktyp>(zufall() % 8));
-                break;
-            default: s.Takt(); break;
+                Ziehe(s, plan[naechsterZug++], zufall);
+            } else {
+                Ziehe(s, Zufallszug(zufall), zufall);
             }
             if (s.Voll())
                 ++nachDemEnde;
         }
         verloren += s.Voll();
-        geloest += s.Geloest();
+        for (int n = 1; n <= 5; ++n)
+            ergebnisse[n] += s.Ergebnisse()[n];
     }
-    // The games must have reached the cases worth checking.
+    // The games must have reached the cases worth checking: every takt()
+    // result from 1 to 5, and lost games.
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_GT(ergebnisse[n], 20) << "takt() = " << n;
     EXPECT_GT(verloren, SPIELE / 2);
-    EXPECT_GT(geloest, SPIELE);
-    RecordProperty("Schritte", std::to_string(schritte));
-    std::printf("%d Spiele, %ld Schritte, %ld Reihen geloest, %d verloren\n", SPIELE, schritte, geloest, verloren);
+    std::printf("%d Spiele, %ld Schritte, %d verloren; takt 1..5: %ld %ld %ld %ld %ld\n", SPIELE, schritte,
+                verloren, ergebnisse[1], ergebnisse[2], ergebnisse[3], ergebnisse[4], ergebnisse[5]);
 }
 
 }

@@ -165,6 +165,12 @@ TEST_F(Teil, SenkrechtesSAnDerLinkenWandDrehtGarNicht)
     ASSERT_TRUE(t.rechts());
     EXPECT_TRUE(t.drehe());
     EXPECT_EQ("..22 .22. .... ....", Form(t)) << "weiter mit S_1, die verweigerten zaehlen nicht";
+
+    // Placed with its box two columns left of the field: S_2 would find its
+    // cells inside, but a box that starts so far out never turns.
+    VOQ_Teil_Basis draussen(TEIL_S, -2, 5, &feld);
+    EXPECT_FALSE(draussen.drehe());
+    EXPECT_EQ("..22 .22. .... ....", Form(draussen));
 }
 
 TEST_F(Teil, SenkrechtesIAnDerRechtenWandDrehtNicht)
