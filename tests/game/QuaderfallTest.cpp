@@ -260,7 +260,9 @@ TEST_F(Quaderfall, LaedtDieSiebenBlockbilderInIhrerReihenfolge)
         pos = log.Fehler().find(zeile, pos);
         ASSERT_NE(std::string::npos, pos) << zeile << "\n" << log.Fehler();
     }
-    // Without its images the field plays all the same.
+    // Without its images (and without a window) the field plays and draws nothing.
+    f.setze(0, 19, 7);
+    f.male(340, 100);
     EXPECT_GT(Aufschlagen(f), 0);
 }
 

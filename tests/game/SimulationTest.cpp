@@ -1,6 +1,6 @@
-// Thousands of random games with random moves. A referee keeps its own copy
-// of grid and piece, works out every move's outcome from the cells alone, and
-// compares after each step.
+// Thousands of games with random and planned moves. A referee keeps its own
+// copy of grid and piece, works out every move's outcome from the cells alone,
+// and compares after each step.
 #include "FeldHilfe.h"
 #include "LogFaenger.h"
 #include "VOQ_Quaderfall.h"
@@ -48,13 +48,12 @@ Kasten KastenVon(const int (*tabelle)[4])
 class Schiedsrichter
 {
 public:
-    Schiedsrichter(VOQ_Quaderfall& feld) : feld(feld), breite(feld.holeSpielfeldBreite()),
-                                           hoehe(feld.holeSpielfeldHoehe()),
-                                           raster(hoehe, std::vector<int>(breite, 0))
+    explicit Schiedsrichter(VOQ_Quaderfall& feld)
+        : feld(feld), breite(feld.holeSpielfeldBreite()), hoehe(feld.holeSpielfeldHoehe()),
+          raster(hoehe, std::vector<int>(breite, 0))
     {
         NeuesTeil(Art(*feld.teil));
         naechster = feld.holeNaechster();
-        voll = false;
     }
 
     void Setze(int x, int y, int z)
@@ -64,9 +63,23 @@ public:
     }
 
     // Each step: the playfield's answer must match what the cells allow.
-    void Links() { Pruefe("links", feld.teil->links(), Verschoben(-1, 0)); }
-    void Rechts() { Pruefe("rechts", feld.teil->rechts(), Verschoben(1, 0)); }
-    void Senke() { Pruefe("senke", feld.teil->senke(), Verschoben(0, 1)); }
+    void Links()
+    {
+        const bool antwort = feld.teil->links();
+        Pruefe("links", antwort, Verschoben(-1, 0));
+    }
+
+    void Rechts()
+    {
+        const bool antwort = feld.teil->rechts();
+        Pruefe("rechts", antwort, Verschoben(1, 0));
+    }
+
+    void Senke()
+    {
+        const bool antwort = feld.teil->senke();
+        Pruefe("senke", antwort, Verschoben(0, 1));
+    }
 
     void Drehe()
     {
@@ -139,12 +152,12 @@ public:
                 int py = y;
                 while (Frei(k, px, py + 1))
                     ++py;
-                const int n = 1000 * VolleReihen(k, px, py) + Tiefe(k, py);
-                if (n > beste) {
-                    beste = n;
+                const int wert = 1000 * VolleReihen(k, px, py) + Tiefe(k, py);
+                if (wert > beste) {
+                    beste = wert;
                     kandidaten.clear();
                 }
-                if (n == beste)
+                if (wert == beste)
                     kandidaten.push_back({d, px});
             }
         }
