@@ -1,5 +1,6 @@
 # Quaderfall: the two commands are `make run` and `make test`.
 BUILD     ?= build
+PREFIX    ?= /usr/local
 SPIEL     ?= $(BUILD)/spiel
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
@@ -13,7 +14,8 @@ SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_err
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
 
-.PHONY: run test test-normal test-sanitizer deps build spielverzeichnis clean
+.PHONY: run test test-normal test-sanitizer deps build spielverzeichnis clean \
+	install uninstall
 
 run: build spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
@@ -37,6 +39,13 @@ build: deps
 
 spielverzeichnis: build
 	tools/spielverzeichnis.sh $(BUILD) $(SPIEL)
+
+# Installation (the launcher `quaderfall` lands in $(PREFIX)/games) and its removal.
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+uninstall:
+	tools/deinstallieren.sh $(BUILD)/install_manifest.txt
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)
