@@ -15,7 +15,7 @@ SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_err
 	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
 
 .PHONY: run test test-normal test-sanitizer deps build spielverzeichnis clean \
-	install uninstall deb
+	install uninstall deb bildschirmfotos
 
 run: build spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
@@ -51,6 +51,10 @@ uninstall:
 deb: deps
 	tools/deb-bauen.sh . $(BUILD)/deb
 	lintian --fail-on error,warning $(BUILD)/deb/quaderfall_*.changes
+
+# The README's screenshots from the real game (docs/bilder).
+bildschirmfotos: build
+	tools/bildschirmfotos.sh $(BUILD) docs/bilder
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

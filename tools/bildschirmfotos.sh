@@ -1,0 +1,102 @@
+#!/bin/sh
+# Screenshots for the README, taken from the real game under a private Xvfb:
+# the main menu, a game in progress and the hall of fame, scaled to 512
+# pixels wide. tools/bildschirmfotos.sh [BUILD [TARGET]] (build, docs/bilder).
+set -eu
+quelle=$(cd "$(dirname "$0")/.." && pwd)
+bau=$(cd "${1:-$quelle/build}" && pwd)
+ziel=${2:-$quelle/docs/bilder}
+
+if [ -z "${QF_FOTO_ANZEIGE:-}" ]; then
+    exec env QF_FOTO_ANZEIGE=1 "$quelle/tests/werkzeuge/xvfb-lauf.sh" "$0" "$bau" "$ziel"
+fi
+
+mkdir -p "$ziel"
+ziel=$(cd "$ziel" && pwd)
+arbeit=$(mktemp -d "${TMPDIR:-/tmp}/qf-fotos.XXXXXX")
+pid=""
+aufraeumen() {
+    if [ -n "$pid" ]; then
+        kill -9 "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    fi
+    rm -rf "$arbeit"
+}
+trap aufraeumen EXIT
+
+scheitern() {
+    echo "bildschirmfotos: $*" >&2
+    tail -n 20 "$arbeit/ausgabe.log" >&2 2>/dev/null || true
+    exit 1
+}
+
+"$quelle/tools/spielverzeichnis.sh" "$bau" "$arbeit/spiel"
+(cd "$arbeit/spiel" && exec env SDL_AUDIODRIVER=dummy SDL12COMPAT_SYNC_TO_VBLANK=1 "$bau/quaderfall" \
+    >"$arbeit/ausgabe.log" 2>&1) &
+pid=$!
+
+i=0
+until grep -qF "### STARTE HAUPTSCHLEIFE ###" "$arbeit/ausgabe.log" 2>/dev/null; do
+    i=$((i + 1))
+    [ $i -le 300 ] || scheitern "das Spiel erreicht seine Hauptschleife nicht"
+    kill -0 "$pid" 2>/dev/null || scheitern "das Spiel endete beim Start"
+    sleep 0.1
+done
+
+# Keys and buttons are held for a few frames: the game reads their live state.
+taste() {
+    xdotool keydown "$1"
+    sleep 0.08
+    xdotool keyup "$1"
+    sleep 0.05
+}
+# Clicks the middle of a button of the game's widget size (176 x 32) at x, y.
+knopf() {
+    xdotool mousemove $(($1 + 88)) $(($2 + 16))
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.1
+    xdotool mouseup 1
+    sleep 0.1
+}
+foto() {
+    kill -0 "$pid" 2>/dev/null || scheitern "das Spiel endete vor '$1'"
+    import -window root "$arbeit/$1-voll.png"
+    convert "$arbeit/$1-voll.png" -resize 512x -strip "$ziel/$1.png"
+    if command -v optipng >/dev/null 2>&1; then
+        optipng -quiet -o5 "$ziel/$1.png"
+    fi
+    echo "$ziel/$1.png"
+}
+
+taste Return          # leave the intro (Escape would quit from the menu)
+sleep 3               # the menu has faded in, the attract fields are moving
+xdotool mousemove 1000 740
+foto hauptmenue
+
+knopf 400 250         # KLOETZCHEN STAPELN
+sleep 1.5
+# A dozen pieces, turned and pushed to varying places and dropped, so that a
+# stack stands in the field; the next piece is caught on its way down.
+for zug in 0:3 1:1 2:4 0:2 1:5 3:0 0:4 2:2 1:3 0:1 2:5 1:0; do
+    drehen=${zug%%:*}
+    nach_links=${zug##*:}
+    n=0
+    while [ $n -lt "$drehen" ]; do taste Up; n=$((n + 1)); done
+    n=0
+    while [ $n -lt "$nach_links" ]; do taste Left; n=$((n + 1)); done
+    n=0
+    while [ $n -lt 3 ]; do taste Right; n=$((n + 1)); done
+    taste space
+    sleep 0.3
+done
+sleep 1.2
+xdotool mousemove 1000 740
+foto spiel
+
+knopf 50 150          # ABBRECHEN: back to the main menu
+sleep 2
+knopf 400 300         # LISTE DES RUHMS
+sleep 2.5
+xdotool mousemove 1000 740
+foto bestenliste
