@@ -71,7 +71,7 @@ foto() {
 
 taste Return          # leave the intro (Escape would quit from the menu)
 sleep 3               # the menu has faded in, the attract fields are moving
-xdotool mousemove 1000 740
+xdotool mousemove 1010 690
 foto hauptmenue
 
 knopf 400 250         # KLOETZCHEN STAPELN
@@ -91,12 +91,12 @@ for zug in 0:3 1:1 2:4 0:2 1:5 3:0 0:4 2:2 1:3 0:1 2:5 1:0; do
     sleep 0.3
 done
 sleep 1.2
-xdotool mousemove 1000 740
+xdotool mousemove 1010 690
 foto spiel
 
 knopf 50 150          # ABBRECHEN: back to the main menu
 sleep 2
 knopf 400 300         # LISTE DES RUHMS
 sleep 2.5
-xdotool mousemove 1000 740
+xdotool mousemove 1010 690
 foto bestenliste
