@@ -10,6 +10,7 @@
 
 #include <cstdlib>
 #include <ctime>
+#include <string>
 
 namespace
 {
@@ -47,18 +48,28 @@ void OeffneSpielsteuerung()
         joy = SDL_JoystickOpen(0);
 }
 
+struct Eintrag
+{
+    int nummer;
+    void (*zeige)();
+};
+
+const Eintrag BILDSCHIRME[] = {
+    {MENU_INTRO, MenuQuentaborLogo}, {MENU_HAUPT, MenuHaupt},   {MENU_BESTENLISTE, MenuBestenliste},
+    {MENU_AUSWERTUNG, MenuAuswertung}, {MENU_UEBER, MenuUeber}, {MENU_HILFE, MenuHilfe},
+    {MENU_GAMEPAD, MenuGamepad},      {MENU_SPIEL, MenuSpiel},
+};
+
+// Any other number shows nothing. Each screen shown is logged, so a run's log
+// tells the way the player took through the screens.
 void ZeigeBildschirm(int nummer)
 {
-    switch (nummer) {
-    case MENU_INTRO: MenuQuentaborLogo(); break;
-    case MENU_HAUPT: MenuHaupt(); break;
-    case MENU_BESTENLISTE: MenuBestenliste(); break;
-    case MENU_AUSWERTUNG: MenuAuswertung(); break;
-    case MENU_UEBER: MenuUeber(); break;
-    case MENU_HILFE: MenuHilfe(); break;
-    case MENU_GAMEPAD: MenuGamepad(); break;
-    case MENU_SPIEL: MenuSpiel(); break;
-    default: break;
+    for (const Eintrag& eintrag : BILDSCHIRME) {
+        if (eintrag.nummer == nummer) {
+            VOQ_Log::Aus("#o> Bildschirm " + std::to_string(nummer) + "\n");
+            eintrag.zeige();
+            return;
+        }
     }
 }
 }
