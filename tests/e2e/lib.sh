@@ -94,13 +94,14 @@ qf_taste() {
     sleep 0.05
 }
 
+# qf_klick x y [seconds]: the button held that long (widgets read the live state).
 qf_klick() {
     xdotool mousemove "$1" "$2"
-    sleep 0.1
+    sleep "${3:-0.1}"
     xdotool mousedown 1
-    sleep 0.1
+    sleep "${3:-0.1}"
     xdotool mouseup 1
-    sleep 0.1
+    sleep "${3:-0.1}"
 }
 
 qf_tippe() {
@@ -179,4 +180,91 @@ qf_beende_mit_escape() {
         sleep 1
     done
     qf_warte_ende 10
+}
+
+# qf_zaehle_log "text": how often the text stands in the game's standard output.
+qf_zaehle_log() {
+    grep -cF -- "$1" "$QF_ARBEIT/ausgabe.log" 2>/dev/null || true
+}
+
+# qf_warte_auf_anzahl "text" n [seconds]: waits until the text stands in the log n times.
+qf_warte_auf_anzahl() {
+    grenze=$(( $(date +%s) + ${3:-30} ))
+    while [ "$(qf_zaehle_log "$1")" -lt "$2" ]; do
+        if [ "$(date +%s)" -ge "$grenze" ]; then
+            qf_scheitern "'$1' erscheint nicht $2-mal im Log (nur $(qf_zaehle_log "$1")-mal)"
+        fi
+        kill -0 "$QF_PID" 2>/dev/null || qf_scheitern "das Spiel endete, bevor '$1' $2-mal erschien"
+        sleep 0.1
+    done
+}
+
+# qf_bildschirm n [k]: waits until screen n has been entered k times (default 1).
+qf_bildschirm() {
+    qf_warte_auf_anzahl "#o> Bildschirm $1" "${2:-1}" 60
+}
+
+# qf_warte_auf_farbe x y "r,g,b" [seconds]: waits until a screenshot shows that colour
+# at (x, y); the menus are ready once their veil has faded from that spot.
+qf_warte_auf_farbe() {
+    grenze=$(( $(date +%s) + ${4:-30} ))
+    while :; do
+        qf_bildschirmfoto warten
+        [ "$(qf_pixel warten "$1" "$2")" = "$3" ] && return 0
+        if [ "$(date +%s)" -ge "$grenze" ]; then
+            qf_scheitern "($1, $2) wird nicht $3 (ist $(qf_pixel warten "$1" "$2"))"
+        fi
+        qf_laeuft || qf_scheitern "das Spiel endete beim Warten auf ($1, $2)"
+        sleep 0.2
+    done
+}
+
+# The white menus once fully faded in (the bottom right corner stays free there).
+qf_warte_auf_menue() {
+    xdotool mousemove 1010 300
+    qf_warte_auf_farbe 1015 764 "255,255,255" 60
+}
+
+# qf_text_sichtbar bild schrift x y "text": the screenshot shows the text drawn with
+# the font (schrift_012 or schrift_020) at (x, y), UTF-8 with \n for a line feed.
+qf_text_sichtbar() {
+    schrift="$QF_DATEN_DIR/bilder/eingabe/schriften/$2"
+    [ -e "$QF_ARBEIT/$2.ppm" ] || convert "$schrift.bmp" "ppm:$QF_ARBEIT/$2.ppm"
+    convert "$QF_ERGEBNISSE/$1.png" "ppm:$QF_ARBEIT/$1.ppm"
+    bericht=$("$QF_WERKZEUGE/text_pruefen" "$QF_ARBEIT/$1.ppm" "$QF_ARBEIT/$2.ppm" "$schrift.konfig" \
+              "$3" "$4" "$5")
+    ergebnis=$?
+    [ $ergebnis -eq 0 ] || echo "  $1 ($3, $4): $bericht" >&2
+    return $ergebnis
+}
+
+qf_text_fehlt() {
+    ! qf_text_sichtbar "$@" 2>/dev/null
+}
+
+# The simulated game controller (QF_JOYSTICK_LIB): qf_starte_mit_steuerung [assignments...],
+# e.g. QF_JOYSTICK_NAME=... QF_JOYSTICK_ANZAHL=2. Its state follows qf_steuerung lines.
+qf_starte_mit_steuerung() {
+    QF_BEFEHLE="$QF_ARBEIT/steuerung.befehle"
+    : >"$QF_BEFEHLE"
+    qf_starte QF_JOYSTICK_BEFEHLE="$QF_BEFEHLE" \
+        LD_PRELOAD="$QF_JOYSTICK_LIB${LD_PRELOAD:+ $LD_PRELOAD}" "$@"
+}
+
+# qf_steuerung "hut 2" | "knopf 3 1" | "achse 1 -1234"
+qf_steuerung() {
+    echo "$*" >>"$QF_BEFEHLE"
+}
+
+# qf_steuerknopf n [seconds]: controller button n held for a few frames, then released.
+qf_steuerknopf() {
+    qf_steuerung "knopf $1 1"
+    sleep "${2:-0.25}"
+    qf_steuerung "knopf $1 0"
+    sleep 0.25
+}
+
+# The pointer position as "x y".
+qf_zeiger() {
+    xdotool getmouselocation | sed 's/x:\([0-9]*\) y:\([0-9]*\).*/\1 \2/'
 }

@@ -1,0 +1,96 @@
+#!/bin/sh
+# The main menu without a controller: its texts, the way to help and about
+# and back (by Escape and by their buttons), the menu music going on after
+# them, and the quit button.
+. "$(dirname "$0")/lib.sh"
+
+MENUEMUSIK="#o> Musik 'daten/geraeuschkulisse/musik/hauptmenue.xm'"
+HILFE='STEUERUNG:\n o LINKS - Pfeiltaste links\n o RECHTS - Pfeiltaste rechts\n o ABSENKEN - Pfeiltaste unten\n o DREHEN - Pfeiltaste oben\n o BLOCKSTURZ - Leertaste\n\n\n\nSPIELZIEL:\n Ziel des Spieles ist es, vollständige\n Reihen zu schaffen, die sich dadurch Auflösen.\n Die Fallgeschwindigkeit nimmt mit jeder Stufe zu!\n Spieler, die am meisten Reihen lösen können,\n bevor das Ende durch ein überfülltes Spielfeld\n eingeläutet wird, werden gerühmt.\n Die zehn besten Spielrunden werden\n in einer Liste festgehalten.\n\nTIPP:\n Möglichst viel Gebrauch von der Sturztaste machen.'
+UEBER="QUENTABOR:\n     www.quentabor.example\n     post@quentabor.example\n     QUADERFALL - ein Spiel von QUENTABOR\n\n\n\nPROGRAMMIERUNG:\n     Werkstatt QUENTABOR\n\n\nGRAFISCHE GESTALTUNG:\n     Werkstatt QUENTABOR\n\n\nKLANGEFFEKTE:\n     Werkstatt QUENTABOR\n\n\nMUSIK:\n     Quaderklang ('Quentabor ruft', 'Ruhmeshalle')\n     Orgel Quadrat ('Schneller Stapel', 'Freier Fall')\n     Die Fallsteine ('Klötzchenwalzer')"
+
+# A button's caption starts half a glyph step in and sits 8 pixels down.
+beschriftung() {
+    qf_text_sichtbar "$1" schrift_012 $(( $2 + 4 )) $(( $3 + 8 )) "$4"
+}
+
+# knopf x y: a menu button clicked in its middle (all are 176 x 32).
+knopf() {
+    qf_klick $(( $1 + 88 )) $(( $2 + 16 )) 0.2
+}
+
+menue_zeigt_musik_einmal() {
+    test "$(qf_zaehle_log "$MENUEMUSIK")" -eq 1
+}
+
+qf_arbeitsverzeichnis
+qf_starte
+qf_bildschirm 0
+sleep 1
+qf_taste Return
+qf_bildschirm 10
+qf_warte_auf_menue
+qf_bildschirmfoto hauptmenue
+qf_pruefe "KLÖTZCHEN STAPELN" beschriftung hauptmenue 400 250 "KLÖTZCHEN STAPELN"
+qf_pruefe "LISTE DES RUHMS!" beschriftung hauptmenue 400 300 " LISTE DES RUHMS!"
+qf_pruefe "WIE GEHT DAS?" beschriftung hauptmenue 400 350 "  WIE GEHT DAS?"
+qf_pruefe "WER ERSCHUF DIES?" beschriftung hauptmenue 400 400 "WER ERSCHUF DIES?"
+qf_pruefe "ERLÖSE MICH!" beschriftung hauptmenue 400 450 "   ERLÖSE MICH!"
+qf_pruefe "ohne Spielsteuerung kein EINSTELLEN" qf_text_fehlt hauptmenue schrift_012 404 708 "   EINSTELLEN"
+qf_pruefe "KEINE SPIELSTEUERUNG GEFUNDEN!" qf_text_sichtbar hauptmenue schrift_012 350 700 \
+    "     KEINE\nSPIELSTEUERUNG\n    GEFUNDEN! "
+qf_pruefe "keine Anzahl von Spielsteuerungen" qf_text_fehlt hauptmenue schrift_012 350 540 \
+    "1 SPIELSTEUERUNG(EN) GEFUNDEN! "
+qf_pruefe "FPS oben links" qf_text_sichtbar hauptmenue schrift_012 5 5 "FPS:"
+qf_pruefe "Hauptmenuemusik einmal geladen" menue_zeigt_musik_einmal
+
+# Clicking where the hidden settings button would be does nothing.
+knopf 400 700
+sleep 1
+qf_pruefe "der verborgene Knopf fuehrt nirgends hin" test "$(qf_zaehle_log '#o> Bildschirm 90')" -eq 0
+
+# Help: in by its button, out by Escape; in again, out by its button.
+knopf 400 350
+qf_bildschirm 80
+qf_warte_auf_menue
+qf_bildschirmfoto hilfe
+qf_pruefe "der Hilfetext Wort fuer Wort" qf_text_sichtbar hilfe schrift_012 300 300 "$HILFE"
+qf_pruefe "WANDELT EUCH!" beschriftung hilfe 400 200 "  WANDELT EUCH!"
+qf_pruefe "BIN ERLEUCHTET!" beschriftung hilfe 400 700 " BIN ERLEUCHTET!"
+knopf 400 200
+sleep 0.5
+qf_pruefe "WANDELT EUCH! bleibt in der Hilfe" test "$(qf_zaehle_log '#o> Bildschirm 10')" -eq 1
+qf_taste Escape
+qf_bildschirm 10 2
+qf_warte_auf_menue
+qf_pruefe "nach der Hilfe laeuft die Hauptmenuemusik weiter" menue_zeigt_musik_einmal
+knopf 400 350
+qf_bildschirm 80 2
+qf_warte_auf_menue
+knopf 400 700
+qf_bildschirm 10 3
+
+# About: in, out by Escape; in again, out by its button.
+qf_warte_auf_menue
+knopf 400 400
+qf_bildschirm 70
+qf_warte_auf_menue
+qf_bildschirmfoto ueber
+qf_pruefe "der Text ueber das Spiel" qf_text_sichtbar ueber schrift_012 400 250 "$UEBER"
+qf_pruefe "NUN WEIß ICH!" beschriftung ueber 400 700 " NUN WEIß ICH!"
+qf_taste Escape
+qf_bildschirm 10 4
+qf_warte_auf_menue
+knopf 400 400
+qf_bildschirm 70 2
+qf_warte_auf_menue
+knopf 400 700
+qf_bildschirm 10 5
+qf_pruefe "nach dem Ueber-Bildschirm laeuft die Hauptmenuemusik weiter" menue_zeigt_musik_einmal
+
+# Quit by the button.
+qf_warte_auf_menue
+knopf 400 450
+qf_warte_ende 20
+qf_pruefe "ERLÖSE MICH! beendet mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0
+qf_pruefe "letzte Zeile" test "$(tail -n 1 "$QF_ARBEIT/ausgabe.log")" = "Programm erfolgreich beendet"
+qf_keine_fehler
