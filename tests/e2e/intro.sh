@@ -29,7 +29,7 @@ qf_arbeitsverzeichnis
 qf_starte
 qf_bildschirm 0
 beginn=$(jetzt_ms)
-qf_pruefe "Intromusik geladen" qf_log_enthaelt "#o> Musik 'daten/geraeuschkulisse/musik/intro_logo.ogg'"
+qf_warte_auf_log "#o> Musik 'daten/geraeuschkulisse/musik/intro_logo.ogg'"
 # The sign fades in from about 2 s on (over 100 frames), before the veil returns.
 sleep 2
 gesehen=nein

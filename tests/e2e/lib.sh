@@ -225,6 +225,15 @@ qf_warte_auf_menue() {
     qf_warte_auf_farbe 1015 764 "255,255,255" 60
 }
 
+# qf_menue_zeigt bild x y "text": waits until the screen on display shows the text
+# (schrift_012), then until it has faded in, and keeps that screenshot as "bild".
+qf_menue_zeigt() {
+    xdotool mousemove 1010 300
+    qf_warte_auf_text "$1" schrift_012 "$2" "$3" "$4"
+    qf_warte_auf_menue
+    qf_bildschirmfoto "$1"
+}
+
 # qf_text_sichtbar bild schrift x y "text": the screenshot shows the text drawn with
 # the font (schrift_012 or schrift_020) at (x, y), UTF-8 with \n for a line feed.
 qf_text_sichtbar() {
@@ -240,6 +249,23 @@ qf_text_sichtbar() {
 
 qf_text_fehlt() {
     ! qf_text_sichtbar "$@" 2>/dev/null
+}
+
+# qf_warte_auf_text bild schrift x y "text" [seconds]: screenshots until one shows the
+# text. A screen is logged before it loads, so this is how a test knows that the
+# screen it waits for is the one on display (and its widgets can be clicked).
+qf_warte_auf_text() {
+    grenze=$(( $(date +%s) + ${6:-60} ))
+    while :; do
+        qf_bildschirmfoto "$1"
+        qf_text_sichtbar "$1" "$2" "$3" "$4" "$5" 2>/dev/null && return 0
+        if [ "$(date +%s)" -ge "$grenze" ]; then
+            qf_text_sichtbar "$1" "$2" "$3" "$4" "$5"
+            qf_scheitern "$1 zeigt nicht '$5' bei ($3, $4)"
+        fi
+        qf_laeuft || qf_scheitern "das Spiel endete beim Warten auf '$5'"
+        sleep 0.2
+    done
 }
 
 # The simulated game controller (QF_JOYSTICK_LIB): qf_starte_mit_steuerung [assignments...],

@@ -18,6 +18,22 @@ knopf() {
     qf_klick $(( $1 + 88 )) $(( $2 + 16 )) 0.2
 }
 
+# Each screen waited for by a text only it shows.
+hauptmenue() {
+    qf_bildschirm 10 "$1"
+    qf_menue_zeigt hauptmenue 404 258 "KLÖTZCHEN STAPELN"
+}
+
+hilfe() {
+    qf_bildschirm 80 "$1"
+    qf_menue_zeigt hilfe 300 300 "STEUERUNG:"
+}
+
+ueber() {
+    qf_bildschirm 70 "$1"
+    qf_menue_zeigt ueber 400 250 "QUENTABOR:"
+}
+
 menue_zeigt_musik_einmal() {
     test "$(qf_zaehle_log "$MENUEMUSIK")" -eq 1
 }
@@ -27,9 +43,7 @@ qf_starte
 qf_bildschirm 0
 sleep 1
 qf_taste Return
-qf_bildschirm 10
-qf_warte_auf_menue
-qf_bildschirmfoto hauptmenue
+hauptmenue 1
 qf_pruefe "KLÖTZCHEN STAPELN" beschriftung hauptmenue 400 250 "KLÖTZCHEN STAPELN"
 qf_pruefe "LISTE DES RUHMS!" beschriftung hauptmenue 400 300 " LISTE DES RUHMS!"
 qf_pruefe "WIE GEHT DAS?" beschriftung hauptmenue 400 350 "  WIE GEHT DAS?"
@@ -46,49 +60,39 @@ qf_pruefe "Hauptmenuemusik einmal geladen" menue_zeigt_musik_einmal
 # Clicking where the hidden settings button would be does nothing.
 knopf 400 700
 sleep 1
-qf_pruefe "der verborgene Knopf fuehrt nirgends hin" test "$(qf_zaehle_log '#o> Bildschirm 90')" -eq 0
+qf_pruefe "der verborgene Knopf fuehrt nirgends hin" test "$(qf_zaehle_log '#o> Bildschirm')" -eq 2
 
 # Help: in by its button, out by Escape; in again, out by its button.
 knopf 400 350
-qf_bildschirm 80
-qf_warte_auf_menue
-qf_bildschirmfoto hilfe
+hilfe 1
 qf_pruefe "der Hilfetext Wort fuer Wort" qf_text_sichtbar hilfe schrift_012 300 300 "$HILFE"
 qf_pruefe "WANDELT EUCH!" beschriftung hilfe 400 200 "  WANDELT EUCH!"
 qf_pruefe "BIN ERLEUCHTET!" beschriftung hilfe 400 700 " BIN ERLEUCHTET!"
 knopf 400 200
 sleep 0.5
-qf_pruefe "WANDELT EUCH! bleibt in der Hilfe" test "$(qf_zaehle_log '#o> Bildschirm 10')" -eq 1
+qf_pruefe "WANDELT EUCH! bleibt in der Hilfe" test "$(qf_zaehle_log '#o> Bildschirm')" -eq 3
 qf_taste Escape
-qf_bildschirm 10 2
-qf_warte_auf_menue
+hauptmenue 2
 qf_pruefe "nach der Hilfe laeuft die Hauptmenuemusik weiter" menue_zeigt_musik_einmal
 knopf 400 350
-qf_bildschirm 80 2
-qf_warte_auf_menue
+hilfe 2
 knopf 400 700
-qf_bildschirm 10 3
+hauptmenue 3
 
 # About: in, out by Escape; in again, out by its button.
-qf_warte_auf_menue
 knopf 400 400
-qf_bildschirm 70
-qf_warte_auf_menue
-qf_bildschirmfoto ueber
+ueber 1
 qf_pruefe "der Text ueber das Spiel" qf_text_sichtbar ueber schrift_012 400 250 "$UEBER"
 qf_pruefe "NUN WEIß ICH!" beschriftung ueber 400 700 " NUN WEIß ICH!"
 qf_taste Escape
-qf_bildschirm 10 4
-qf_warte_auf_menue
+hauptmenue 4
 knopf 400 400
-qf_bildschirm 70 2
-qf_warte_auf_menue
+ueber 2
 knopf 400 700
-qf_bildschirm 10 5
+hauptmenue 5
 qf_pruefe "nach dem Ueber-Bildschirm laeuft die Hauptmenuemusik weiter" menue_zeigt_musik_einmal
 
 # Quit by the button.
-qf_warte_auf_menue
 knopf 400 450
 qf_warte_ende 20
 qf_pruefe "ERLÖSE MICH! beendet mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0

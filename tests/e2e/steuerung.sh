@@ -37,6 +37,15 @@ blinkt() {
     done
 }
 
+# halte knopf bild "step line": holds the controller button until the settings
+# screen shows that step line, then lets go and waits for the release to be seen.
+halte() {
+    qf_steuerung "knopf $1 1"
+    qf_warte_auf_text "$2" schrift_012 400 650 "$3"
+    qf_steuerung "knopf $1 0"
+    qf_warte_auf_text "$2" schrift_012 400 650 "${3%1}0"
+}
+
 um_vielfache_von_20() {
     [ "$1" -gt 0 ] && [ $(( $1 % 20 )) -eq 0 ]
 }
@@ -47,8 +56,7 @@ qf_bildschirm 0
 sleep 1
 qf_taste Return
 qf_bildschirm 10
-qf_warte_auf_menue
-qf_bildschirmfoto hauptmenue_steuerung
+qf_menue_zeigt hauptmenue_steuerung 404 258 "KLÖTZCHEN STAPELN"
 qf_pruefe "Anzahl der Spielsteuerungen" qf_text_sichtbar hauptmenue_steuerung schrift_012 350 540 \
     "1 SPIELSTEUERUNG(EN) GEFUNDEN! "
 qf_pruefe "ihr Name" qf_text_sichtbar hauptmenue_steuerung schrift_012 400 560 "o Testpad Größe"
@@ -73,8 +81,7 @@ qf_steuerknopf 0
 qf_bildschirm 90
 
 # The settings screen, fresh: rotate is button 1, nothing else assigned.
-qf_warte_auf_menue
-qf_bildschirmfoto einstellungen
+qf_menue_zeigt einstellungen 400 650 "EINST.-NR.:1   WAR GEDR.: 0"
 qf_pruefe "Ueberschrift EINSTELLUNGEN" qf_text_sichtbar einstellungen schrift_020 380 170 "EINSTELLUNGEN"
 qf_pruefe "Name und Ausstattung" qf_text_sichtbar einstellungen schrift_012 400 220 \
     "Testpad Größe\nKnöpfe: 12\nAchsen: 4\nBälle: 0\nSteuerkreuze: 1"
@@ -90,10 +97,9 @@ qf_steuerung "knopf 4 1"
 qf_steuerung "knopf 9 1"
 qf_steuerung "achse 1 -16384"
 qf_steuerung "achse 3 32767"
-sleep 0.5
-qf_bildschirmfoto einstellungen_zustand
-qf_pruefe "Steuerkreuz, gedrueckte Knoepfe und Achsen" qf_text_sichtbar einstellungen_zustand schrift_012 \
-    400 320 "STEUERKREUZ:\n rechts auf \nGEDRÜCKTE KNÖPFE: \n 5 10 \nACHSENZUSTÄNDE: \n 1:0% 2:-50% 3:0% 4:100% "
+qf_warte_auf_text einstellungen_zustand schrift_012 400 320 \
+    "STEUERKREUZ:\n rechts auf \nGEDRÜCKTE KNÖPFE: \n 5 10 \nACHSENZUSTÄNDE: \n 1:0% 2:-50% 3:0% 4:100% " 20
+echo "ok: Steuerkreuz, gedrueckte Knoepfe und Achsen"
 qf_steuerung "hut 0"
 qf_steuerung "knopf 4 0"
 qf_steuerung "knopf 9 0"
@@ -105,19 +111,20 @@ zeiger_nach 488 466
 qf_klick 488 466 0.2
 zeiger_nach 1010 300
 qf_pruefe "Aufforderung fuer das Drehen blinkt" blinkt einstellungen_drehen 400 500 "Taste für Drehen drücken"
-qf_steuerknopf 3
+halte 3 einstellungen_drehen "EINST.-NR.:2   WAR GEDR.: 1"
 qf_pruefe "Aufforderung fuer die Pause blinkt" blinkt einstellungen_pause 400 500 "Taste für Pause drücken"
-qf_steuerknopf 5
+halte 5 einstellungen_pause "EINST.-NR.:3   WAR GEDR.: 1"
 qf_pruefe "Aufforderung fuer den Blocksturz blinkt" blinkt einstellungen_sturz 400 500 \
     "Taste für Blocksturz drücken"
-# Held for more than a frame, the drop button is also what step 4 sees: that
-# ends the assignment at once and shows it.
-qf_steuerknopf 7
-qf_bildschirmfoto einstellungen_belegt
-qf_pruefe "neue Belegung" qf_text_sichtbar einstellungen_belegt schrift_012 400 500 \
-    "Drehtaste: 4\nPausetaste: 6\nBlocksturztaste: 8"
-qf_pruefe "wieder Schritt 1" qf_text_sichtbar einstellungen_belegt schrift_012 400 650 \
-    "EINST.-NR.:1   WAR GEDR.: 0"
+# Held, the drop button is also what step 4 sees: that ends the assignment,
+# which then shows the buttons assigned.
+qf_steuerung "knopf 7 1"
+qf_warte_auf_text einstellungen_belegt schrift_012 400 500 \
+    "Drehtaste: 4\nPausetaste: 6\nBlocksturztaste: 8" 20
+echo "ok: neue Belegung"
+qf_steuerung "knopf 7 0"
+qf_warte_auf_text einstellungen_belegt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 0" 20
+echo "ok: wieder Schritt 1"
 
 qf_taste Escape
 qf_bildschirm 10 2
@@ -125,7 +132,7 @@ qf_pruefe "Escape schreibt stg.konfig" \
     test "$(cat "$QF_ARBEIT/stg.konfig")" = "$(printf 'DREHTASTE=3\nPAUSETASTE=5\nSTURZTASTE=7')"
 qf_pruefe "die Hauptmenuemusik laeuft weiter" test "$(qf_zaehle_log "$MENUEMUSIK")" -eq 1
 
-qf_warte_auf_menue
+qf_menue_zeigt hauptmenue_zurueck 404 258 "KLÖTZCHEN STAPELN"
 qf_taste Escape
 qf_warte_ende 20
 qf_pruefe "Ende mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0

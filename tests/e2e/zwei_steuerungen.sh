@@ -10,8 +10,7 @@ qf_bildschirm 0
 sleep 1
 qf_taste Return
 qf_bildschirm 10
-qf_warte_auf_menue
-qf_bildschirmfoto hauptmenue_zwei
+qf_menue_zeigt hauptmenue_zwei 404 258 "KLÖTZCHEN STAPELN"
 qf_pruefe "zwei Spielsteuerungen" qf_text_sichtbar hauptmenue_zwei schrift_012 350 540 \
     "2 SPIELSTEUERUNG(EN) GEFUNDEN! "
 qf_pruefe "beide Namen" qf_text_sichtbar hauptmenue_zwei schrift_012 400 560 \
@@ -19,24 +18,30 @@ qf_pruefe "beide Namen" qf_text_sichtbar hauptmenue_zwei schrift_012 400 560 \
 
 qf_klick 488 716 0.2
 qf_bildschirm 90
-qf_warte_auf_menue
-qf_bildschirmfoto geraetewahl
+qf_menue_zeigt geraetewahl 400 220 "Quaderfall Testpad"
 qf_pruefe "GERÄT AUSWÄHLEN!" qf_text_sichtbar geraetewahl schrift_020 380 170 "GERÄT AUSWÄHLEN!"
 qf_pruefe "Schritt 0" qf_text_sichtbar geraetewahl schrift_012 400 650 "EINST.-NR.:0   WAR GEDR.: 0"
-qf_pruefe "der Name von Steuerung 0" qf_text_sichtbar geraetewahl schrift_012 400 220 "Quaderfall Testpad"
 
+# In assignment mode any button chooses the device.
 qf_klick 488 466 0.2
 xdotool mousemove 1010 300
-qf_steuerknopf 6
-qf_bildschirmfoto geraet_gewaehlt
+qf_steuerung "knopf 6 1"
+qf_warte_auf_text geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 1" 20
+qf_steuerung "knopf 6 0"
+qf_warte_auf_text geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 0" 20
 qf_pruefe "nach der Wahl EINSTELLUNGEN" qf_text_sichtbar geraet_gewaehlt schrift_020 380 170 "EINSTELLUNGEN"
-qf_pruefe "Schritt 1" qf_text_sichtbar geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 0"
-qf_steuerknopf 3
+
+# Rotate on button 3, held on into the pause step.
+qf_steuerung "knopf 3 1"
+qf_warte_auf_text gedreht schrift_012 400 650 "EINST.-NR.:2   WAR GEDR.: 1" 20
+sleep 0.5
+qf_steuerung "knopf 3 0"
+qf_warte_auf_text gedreht schrift_012 400 650 "EINST.-NR.:2   WAR GEDR.: 0" 20
 qf_taste Escape
 qf_bildschirm 10 2
 qf_pruefe "Drehen und, gehalten, auch Pause auf Knopf 3" \
     test "$(cat "$QF_ARBEIT/stg.konfig")" = "$(printf 'DREHTASTE=3\nPAUSETASTE=3\nSTURZTASTE=-1')"
-qf_warte_auf_menue
+qf_menue_zeigt hauptmenue_zurueck 404 258 "KLÖTZCHEN STAPELN"
 qf_taste Escape
 qf_warte_ende 20
 qf_pruefe "Ende mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0
