@@ -59,6 +59,12 @@ knopf() {
     xdotool mouseup 1
     sleep 0.1
 }
+# The game draws its own pointer: parked in the corner it is all but off the
+# picture; a few frames pass before the game shows it there.
+zeiger_weg() {
+    xdotool mousemove 1023 767
+    sleep 0.5
+}
 foto() {
     kill -0 "$pid" 2>/dev/null || scheitern "das Spiel endete vor '$1'"
     import -window root "$arbeit/$1-voll.png"
@@ -71,32 +77,36 @@ foto() {
 
 taste Return          # leave the intro (Escape would quit from the menu)
 sleep 3               # the menu has faded in, the attract fields are moving
-xdotool mousemove 1010 690
+zeiger_weg
 foto hauptmenue
 
 knopf 400 250         # KLOETZCHEN STAPELN
 sleep 1.5
-# A dozen pieces, turned and pushed to varying places and dropped, so that a
-# stack stands in the field; the next piece is caught on its way down.
-for zug in 0:3 1:1 2:4 0:2 1:5 3:0 0:4 2:2 1:3 0:1 2:5 1:0; do
+# A dozen pieces, turned and pushed to varying columns (negative: to the
+# left) and dropped, so that a stack stands in the field; the next piece is
+# caught on its way down.
+for zug in 0:-4 1:2 2:0 0:4 1:-2 3:3 0:-1 2:1 1:-3 0:2 2:-4 1:4; do
     drehen=${zug%%:*}
-    nach_links=${zug##*:}
+    schieben=${zug##*:}
     n=0
     while [ $n -lt "$drehen" ]; do taste Up; n=$((n + 1)); done
+    richtung=Right
+    if [ "$schieben" -lt 0 ]; then
+        richtung=Left
+        schieben=$((-schieben))
+    fi
     n=0
-    while [ $n -lt "$nach_links" ]; do taste Left; n=$((n + 1)); done
-    n=0
-    while [ $n -lt 3 ]; do taste Right; n=$((n + 1)); done
+    while [ $n -lt "$schieben" ]; do taste $richtung; n=$((n + 1)); done
     taste space
     sleep 0.3
 done
 sleep 1.2
-xdotool mousemove 1010 690
+zeiger_weg
 foto spiel
 
 knopf 50 150          # ABBRECHEN: back to the main menu
 sleep 2
 knopf 400 300         # LISTE DES RUHMS
 sleep 2.5
-xdotool mousemove 1010 690
+zeiger_weg
 foto bestenliste
