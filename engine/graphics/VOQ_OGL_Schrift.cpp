@@ -8,6 +8,7 @@
 #include "SDL.h"
 #include "SDL_opengl.h"
 
+#include <climits>
 #include <cstdio>
 #include <cstring>
 #include <memory>
@@ -47,6 +48,16 @@ std::string Zahl(const char* muster, double wert)
     char puffer[64];
     std::snprintf(puffer, sizeof puffer, muster, wert);
     return puffer;
+}
+
+// An extent beyond the int range (sizes near the limits) answers the nearest limit.
+int AlsInt(long long wert)
+{
+    if (wert > INT_MAX)
+        return INT_MAX;
+    if (wert < INT_MIN)
+        return INT_MIN;
+    return static_cast<int>(wert);
 }
 
 std::string Zahl(int wert)
@@ -443,8 +454,9 @@ void VOQ_OGL_Schrift::Draw()
 
 void VOQ_OGL_Schrift::DrawChar(char c, int pos, float px, float py)
 {
-    const int cx = column * (drawWidth + charSpacing);
-    const int cy = (line - 1) * (drawHeight + lineSpacing);
+    // 64 bits: sizes and spacing come from the description and may reach the int limits.
+    const long long cx = column * (static_cast<long long>(drawWidth) + charSpacing);
+    const long long cy = (line - 1) * (static_cast<long long>(drawHeight) + lineSpacing);
     ++column;
     if (c == '\n') {
         ++line;
@@ -459,7 +471,7 @@ void VOQ_OGL_Schrift::DrawChar(char c, int pos, float px, float py)
     const int glyphe = GlyphFuer(c, pos);
     if (glyphe == KEINE_GLYPHE || !texturenBereit)
         return;
-    VOQ_OGL_Textur::Beginne(textures[glyphe], px + cx, py + cy, alpha);
+    VOQ_OGL_Textur::Beginne(textures[glyphe], px + static_cast<float>(cx), py + static_cast<float>(cy), alpha);
     VOQ_OGL_Textur::Quad(0.0f, 0.0f, static_cast<float>(drawWidth), static_cast<float>(drawHeight), 0.0f, 0.0f,
                          1.0f, 1.0f);
 }
@@ -581,12 +593,13 @@ int VOQ_OGL_Schrift::GetTextWidth()
 {
     if (breitesteZeile == 0)
         return 0;
-    return breitesteZeile * drawWidth + (breitesteZeile - 1) * charSpacing;
+    return AlsInt(static_cast<long long>(breitesteZeile) * drawWidth
+                  + static_cast<long long>(breitesteZeile - 1) * charSpacing);
 }
 
 int VOQ_OGL_Schrift::GetTextHeight()
 {
     if (breitesteZeile == 0 && line == 1)
         return 0;
-    return line * drawHeight + (line - 1) * lineSpacing;
+    return AlsInt(static_cast<long long>(line) * drawHeight + static_cast<long long>(line - 1) * lineSpacing);
 }

@@ -64,7 +64,10 @@ void VOQ_Bedienelement::Zeiger(VOQ_Maus* maus, int& mx, int& my)
 
 bool VOQ_Bedienelement::Ueber(int mx, int my, int x, int y, int width, int height)
 {
-    return x <= mx && mx <= x + width && y <= my && my <= y + height;
+    // 64 bits: a click size from a description file may reach the int limit.
+    const long long rechts = static_cast<long long>(x) + width;
+    const long long unten = static_cast<long long>(y) + height;
+    return x <= mx && mx <= rechts && y <= my && my <= unten;
 }
 
 bool VOQ_Bedienelement::Gedrueckt(VOQ_Maus* maus)
@@ -94,9 +97,10 @@ void VOQ_Bedienelement::ZeichneText(VOQ_OGL_Schrift* schrift, const std::string&
 {
     if (!schrift)
         return;
-    const int zelle = schrift->GetWidthDraw() + schrift->GetCharAbstand();
-    const int textX = x + zelle / 2;
-    const int textY = y + height / 2 - schrift->GetHeightDraw() / 2;
+    // 64 bits: sizes and spacing come from description files and may reach the int limits.
+    const long long zelle = static_cast<long long>(schrift->GetWidthDraw()) + schrift->GetCharAbstand();
+    const long long textX = x + zelle / 2;
+    const long long textY = static_cast<long long>(y) + height / 2 - schrift->GetHeightDraw() / 2;
     // The font keeps a glyph index per character for this many characters;
     // anything beyond lies far outside the window anyway.
     const std::size_t laenge = std::min<std::size_t>(text.size(), VOQ_OGL_Schrift::TEXTLAENGE - 1);

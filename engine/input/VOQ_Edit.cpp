@@ -111,7 +111,8 @@ void VOQ_Edit::GiveSchrift(VOQ_OGL_Schrift* f)
     schrift = f;
     if (!f)
         return;
-    const int zelle = f->GetWidthDraw() + f->GetCharAbstand();
+    // 64 bits: the font's sizes come from its description and may reach the int limits.
+    const long long zelle = static_cast<long long>(f->GetWidthDraw()) + f->GetCharAbstand();
     for (int n = 0; n <= MAX_TEXTGROESSE; ++n) {
         if (zelle * (n + 2) > width) {
             textSize = n;

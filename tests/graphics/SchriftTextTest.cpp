@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <fstream>
 #include <memory>
@@ -132,6 +133,24 @@ TEST(SchriftText, LayoutMasseUndLangeTexte)
     EXPECT_EQ(1024, s->GetTextWidth());
     EXPECT_EQ(127, s->GetTextNummer());
     EXPECT_EQ(3000u, std::string(s->GetText()).size());
+}
+
+TEST(SchriftText, MasseAnDerZahlengrenzeBleibenAnDerGrenze)
+{
+    // Sizes and spacing come from the description file: an extent beyond
+    // the int range answers the limit instead of wrapping around.
+    std::unique_ptr<VOQ_OGL_Schrift> s = Ausgelegt(INT_MAX, 1 << 30, INT_MAX, 1 << 30);
+    s->SetText("AB\nC\nD");
+    s->Draw(10.0f, 20.0f);
+    EXPECT_EQ(INT_MAX, s->GetTextWidth());
+    EXPECT_EQ(INT_MAX, s->GetTextHeight());
+
+    s->SetSizeDraw(INT_MIN, INT_MIN);
+    s->SetCharAbstand(-1);
+    s->SetLineAbstand(0);
+    s->Draw();
+    EXPECT_EQ(INT_MIN, s->GetTextWidth());
+    EXPECT_EQ(INT_MIN, s->GetTextHeight());
 }
 
 TEST(SchriftText, Utf8ZeichenWerdenEinmalGemeldet)

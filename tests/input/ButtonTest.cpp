@@ -1,6 +1,7 @@
 // The button in a real window: the live mouse state pressed and released
 // through the X server, the state images read back from the frame.
 #include "LogFaenger.h"
+#include "VOQ_Bedienelement.h"
 #include "VOQ_Button.h"
 #include "VOQ_Maus.h"
 #include "VOQ_OGL_Schrift.h"
@@ -11,6 +12,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
 #include <vector>
 
@@ -121,6 +123,17 @@ TEST_F(Knopf, RechteUndUntereKanteGehoerenDazu)
     hilfe::Zeiger(X, Y);
     Bild();
     EXPECT_TRUE(knopf.IsMouseOver());
+}
+
+TEST(Klickflaeche, GroessenBisZurZahlengrenze)
+{
+    // A click size read from a description file may reach the int limits.
+    EXPECT_TRUE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, INT_MAX, 5));
+    EXPECT_TRUE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, 5, INT_MAX));
+    EXPECT_TRUE(VOQ_Bedienelement::Ueber(INT_MAX, 302, 412, 300, INT_MAX, 5));
+    EXPECT_FALSE(VOQ_Bedienelement::Ueber(411, 302, 412, 300, INT_MAX, 5));
+    EXPECT_FALSE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, INT_MIN, 5));
+    EXPECT_FALSE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, 5, INT_MIN));
 }
 
 TEST_F(Knopf, DruckZwischenZweiBildernBleibtUngesehen)

@@ -10,6 +10,7 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <memory>
 #include <string>
 
@@ -89,6 +90,23 @@ TEST_F(Textfeld, ZweihundertPixelFassenNeunzehnZeichen)
     Druecke(SDLK_ESCAPE);
     EXPECT_EQ("0123456789012345678", feld->GetText());
     EXPECT_FALSE(feld->IsSelected());
+}
+
+TEST_F(Textfeld, SchriftzellenAnDerZahlengrenzeFassenKeinZeichen)
+{
+    // Cell sizes come from the font's description; near the int limit not
+    // even one cell fits, and a cell of no width leaves the limit as it was.
+    VOQ_OGL_Schrift riesig;
+    riesig.SetSizeDraw(INT_MAX, 12);
+    riesig.SetCharAbstand(INT_MAX);
+    feld->GiveSchrift(&riesig);
+    EXPECT_EQ(0, feld->GetTextSize());
+
+    feld->SetTextSize(7);
+    riesig.SetSizeDraw(INT_MIN, 12);
+    riesig.SetCharAbstand(0);
+    feld->GiveSchrift(&riesig);
+    EXPECT_EQ(7, feld->GetTextSize());
 }
 
 TEST_F(Textfeld, EscapeStelltHerReturnBestaetigt)
