@@ -5,6 +5,10 @@ SPIEL     ?= $(BUILD)/spiel
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 SANBUILD  ?= build-asan
+FUZZBUILD ?= build-fuzz
+# Seconds each fuzz target runs in `make test` and in `make fuzz-lang`.
+FUZZZEIT  ?= 6
+FUZZLANG  ?= 300
 
 # Sanitizer runs: ASan + UBSan + LeakSanitizer with suppressions for system
 # libraries only; the preloaded helper keeps dlopen'd libraries mapped so the
@@ -14,13 +18,13 @@ SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_err
 	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
 
-.PHONY: run test test-normal test-sanitizer deps build spielverzeichnis clean \
+.PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps build spielverzeichnis clean \
 	install uninstall deb bildschirmfotos
 
 run: build spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
 
-test: test-normal test-sanitizer
+test: test-normal test-sanitizer test-fuzz
 
 test-normal: build spielverzeichnis
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
@@ -29,6 +33,18 @@ test-sanitizer: deps
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && $(SAN_UMGEBUNG) ctest --output-on-failure -j $(JOBS)
+
+# Fuzz targets (libFuzzer, ASan, UBSan) in a clang tree of their own.
+fuzz-build: deps
+	cmake -S . -B $(FUZZBUILD) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQF_FUZZ=ON
+	cmake --build $(FUZZBUILD) -j $(JOBS)
+
+test-fuzz: fuzz-build
+	tests/fuzz/fuzz.sh $(FUZZBUILD) $(FUZZZEIT)
+
+fuzz-lang: fuzz-build
+	tests/fuzz/fuzz.sh $(FUZZBUILD) $(FUZZLANG)
 
 deps:
 	tools/install-deps.sh
@@ -57,4 +73,4 @@ bildschirmfotos: build
 	tools/bildschirmfotos.sh $(BUILD) docs/bilder
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
