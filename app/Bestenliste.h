@@ -1,0 +1,36 @@
+#pragma once
+
+#include <string>
+
+// The hall of fame ("LISTE DES RUHMS"): up to ten records of a player's name
+// and the rows that game dissolved, best first, kept in the text file
+// "quaderfall.dll" in the working directory as name|rows; name|rows; ...
+// In memory it is two parallel arrays of ten slots, slot 0 being place 1.
+
+const int BESTENLISTE_PLAETZE = 10;
+extern const char* const BESTENLISTE_DATEI;
+
+// Reads the file into namen (ten empty strings, characters are appended) and
+// punkte (ten ints, the first `result` of them are set). The answer is the
+// number of records, each ended by ";"; white space in the file is skipped, so
+// a name stored with blanks comes back without them; an unterminated tail is
+// no record. 0 when the file can't be opened.
+int LeseBestenliste(std::string* namen, int* punkte);
+
+// Replaces the file's content with the first anzahl records (0 to 10). A name
+// loses any "|" and ";", which would break the records. The list is written
+// into a new file beside the old one and then renamed over it, so a crash or a
+// full disk leaves the old list whole; false (and the old list unchanged) when
+// it can't be written.
+bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl);
+
+// The place (0 to 9, 10 for none) of a game with `reihen` rows: the first slot
+// whose score is less. Slots from anzahl on count as empty with 0 rows, so a
+// game with no rows never gets a place, and a tie stays below the earlier entry.
+int PlatzFuer(const int* punkte, int anzahl, int reihen);
+
+// Puts a game into place `platz`: the slots below it move down by one (the last
+// drops out) and the slot gets the empty name and `reihen`. The answer is the
+// new number of records: one more, up to ten. A platz outside 0..9 changes
+// nothing.
+int TrageEin(std::string* namen, int* punkte, int anzahl, int platz, int reihen);
