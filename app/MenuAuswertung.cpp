@@ -1,8 +1,199 @@
 #include "Bildschirme.h"
 
+#include "Bestenliste.h"
+#include "EreignisVerarbeitung.h"
 #include "Globale.h"
+#include "Musik.h"
+#include "VOQ_Button.h"
+#include "VOQ_Edit.h"
+#include "VOQ_Log.h"
+#include "VOQ_OGL_Bildlauf.h"
+#include "VOQ_Zaehler.h"
+
+#include "SDL_opengl.h"
+
+#include <cstdint>
+#include <string>
+
+namespace
+{
+const int BLINK_MS = 500;
+// Ten blinks of the name prompt, then it stays off.
+const int BLINK_ENDE = 19;
+
+struct Auswertung
+{
+    std::string namen[BESTENLISTE_PLAETZE];
+    int punkte[BESTENLISTE_PLAETZE] = {};
+    int anzahl = 0;
+    int platz = BESTENLISTE_PLAETZE;
+    std::int16_t blinken = 0;
+    bool verlassen = false;
+
+    VOQ_OGL_Bildlauf hintergrund;
+    VOQ_OGL_Bildlauf schwarz;
+    VOQ_OGL_Bildlauf titel;
+
+    VOQ_Edit* name = nullptr;
+    VOQ_Button* weiter = nullptr;
+};
+
+bool Platziert(const Auswertung& a)
+{
+    return a.platz < BESTENLISTE_PLAETZE;
+}
+
+VOQ_Zaehler* Blinkuhr()
+{
+    return GAME_ZAEHLER.zaehler_anzahl > 0 ? GAME_ZAEHLER.zaehler[0] : nullptr;
+}
+
+void StelleBlinkuhr()
+{
+    if (VOQ_Zaehler* uhr = Blinkuhr())
+        uhr->CountDownFrom(2, BLINK_MS);
+}
+
+void LegeNamensfeldAn(Auswertung& a)
+{
+    GAME_EINGABE.CreateEdit("block", 50, 465, "");
+    const int nr = GAME_EINGABE.GetLastEdit();
+    if (nr < 0)
+        return;
+    a.name = GAME_EINGABE.edits[nr];
+    a.name->SetSoundClick(snd_mausklick002);
+    a.name->Select();
+    if (!Platziert(a)) {
+        a.name->visible = false;
+        a.name->UnSelect();
+    }
+}
+
+void LegeKnopfAn(Auswertung& a)
+{
+    GAME_EINGABE.CreateButton("block", 750, 700, "LISTE DES RUHMS");
+    const int nr = GAME_EINGABE.GetLastButton();
+    if (nr < 0)
+        return;
+    a.weiter = GAME_EINGABE.buttons[nr];
+    a.weiter->SetSoundClick(snd_mausklick001);
+}
+
+void Platziere(Auswertung& a)
+{
+    a.anzahl = LeseBestenliste(a.namen, a.punkte);
+    a.platz = PlatzFuer(a.punkte, a.anzahl, punktestand);
+    // A list shorter than ten grows by the new record.
+    a.anzahl = TrageEin(a.namen, a.punkte, a.anzahl, a.platz, punktestand);
+    const std::string platz = Platziert(a) ? "PLATZ " + std::to_string(a.platz + 1) : "kein Platz";
+    VOQ_Log::Aus("#o> MenuAuswertung - GELÖSTE REIHEN: " + std::to_string(punktestand) + ", " + platz
+                 + "\n");
+}
+
+void Beginne(Auswertung& a)
+{
+    joy_mouse = true;
+    GAME_EINGABE.ClearCheckBoxes();
+    GAME_EINGABE.ClearButtons();
+    GAME_EINGABE.ClearEdits();
+    GAME_EINGABE.ClearRadios();
+    WechsleMusik(MUSIK_RUHMESHALLE);
+
+    Platziere(a);
+
+    a.hintergrund.Init("daten/bilder/eingabe/hintergruende/weiss");
+    GAME_EINGABE.maus.visible = true;
+    GAME_EINGABE.maus.scrollLand = false;
+    GAME_EINGABE.GiveMouse(&GAME_EINGABE.maus);
+    GAME_EINGABE.maus.SetFeldMarkierung(true);
+
+    LegeNamensfeldAn(a);
+    LegeKnopfAn(a);
+
+    a.schwarz.Init("daten/bilder/eingabe/hintergruende/schwarz");
+    a.titel.Init("daten/bilder/titel");
+    a.schwarz.Ausblenden();
+    lastmenu = MENU_AUSWERTUNG;
+
+    StelleBlinkuhr();
+    a.blinken = 0;
+}
+
+// ---- the steps of a frame -------------------------------------------------
+
+void ZeichneHintergrund(Auswertung& a)
+{
+    a.hintergrund.Draw(0, 0);
+    a.titel.Draw(0, 32);
+    schrift_12.FetchFPS(frames);
+    schrift_12.Draw(5, 5);
+}
+
+void ZeichneBericht(const Auswertung& a)
+{
+    schrift_20.SetText("\n\nGEL\xd6" "STE REIHEN: ");
+    schrift_20.AddText(punktestand);
+    schrift_20.AddText("\n\nERREICHTER PLATZ: ");
+    if (Platziert(a)) {
+        schrift_20.AddText(a.platz + 1);
+        schrift_20.AddText("\n\nNAME F\xdcR DIE LISTE DES RUHMS:");
+    } else {
+        schrift_20.AddText("keiner");
+        schrift_20.AddText("\n\nF\xfcr einen Platz in der Liste des \nRuhms sind mehr als ");
+        schrift_20.AddText(a.punkte[BESTENLISTE_PLAETZE - 1]);
+        schrift_20.AddText(" gel\xf6" "ste\nReihen n\xf6tig!");
+    }
+    schrift_20.Draw(50, 150);
+}
+
+void Blinke(Auswertung& a)
+{
+    VOQ_Zaehler* uhr = Blinkuhr();
+    if (uhr && uhr->Counter()) {
+        ++a.blinken;
+        uhr->CountDownFrom(2, BLINK_MS);
+    }
+    if (a.blinken % 2 == 0 && a.blinken <= BLINK_ENDE && Platziert(a)) {
+        schrift_20.SetText("- NAMEN EINGEBEN - ");
+        schrift_20.Draw(470, 470);
+    }
+}
+
+void Weiter(Auswertung& a)
+{
+    if (!a.weiter || !a.weiter->WasClicked())
+        return;
+    if (Platziert(a)) {
+        if (a.name)
+            a.namen[a.platz] = a.name->GetText();
+        if (!SchreibeBestenliste(a.namen, a.punkte, a.anzahl))
+            VOQ_Log::Fehler(std::string("\n#o> MenuAuswertung - FEHLER: Die Liste des Ruhms '")
+                            + BESTENLISTE_DATEI + "' kann nicht geschrieben werden.\n\n");
+    }
+    menunummer = MENU_BESTENLISTE;
+    a.verlassen = true;
+}
+
+void Bild(Auswertung& a)
+{
+    EreignisVerarbeitung();
+    glClear(GL_COLOR_BUFFER_BIT);
+    ZeichneHintergrund(a);
+    GAME_EINGABE.DrawAll();
+    ZeichneBericht(a);
+    Blinke(a);
+    Weiter(a);
+    GAME_EINGABE.maus.Draw();
+    a.schwarz.Draw(0, 0);
+    SDL_GL_SwapBuffers();
+}
+}
 
 void MenuAuswertung()
 {
-    SetMenuNummer(MENU_HAUPT);
+    Auswertung a;
+    Beginne(a);
+    while (!a.verlassen)
+        Bild(a);
+    GAME_EINGABE.ClearAll();
 }

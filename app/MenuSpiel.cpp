@@ -1,8 +1,468 @@
 #include "Bildschirme.h"
 
+#include "EreignisVerarbeitung.h"
 #include "Globale.h"
+#include "Musik.h"
+#include "Spielregeln.h"
+#include "VOQ_Button.h"
+#include "VOQ_CheckBox.h"
+#include "VOQ_Log.h"
+#include "VOQ_OGL_Bildlauf.h"
+#include "VOQ_Quaderfall.h"
+
+#include "SDL_opengl.h"
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+namespace
+{
+const int FELD_X = 340;
+const int FELD_Y = 100;
+const int VORSCHAU_X = 700;
+const int VORSCHAU_Y = 100;
+const int BALKEN_X = 667;
+const int BALKEN_UNTEN = 754;
+
+// The controller inputs of one frame.
+struct Steuerung
+{
+    bool links = false;
+    bool rechts = false;
+    bool unten = false;
+    bool drehen = false;
+    bool pause = false;
+    bool sturz = false;
+};
+
+struct Spiel
+{
+    std::int16_t musikwahl = 0;
+    bool laeuft = true;
+    bool verlassen = false;
+    // What the controller showed when it was last read for that purpose.
+    Steuerung vorher;
+
+    VOQ_OGL_Bildlauf hintergrund;
+    VOQ_OGL_Bildlauf titel;
+    VOQ_OGL_Bildlauf balken;
+    VOQ_OGL_Bildlauf schwarz;
+    VOQ_OGL_Bildlauf weiss;
+
+    VOQ_Button* abbrechen = nullptr;
+    VOQ_Button* neustart = nullptr;
+    VOQ_CheckBox* spielpause = nullptr;
+    VOQ_Button* musikwechsel = nullptr;
+    VOQ_CheckBox* musikpause = nullptr;
+    VOQ_Button* auswertung = nullptr;
+
+    std::unique_ptr<VOQ_Quaderfall> feld;
+    std::unique_ptr<VOQ_Quaderfall> vorschau;
+    std::unique_ptr<Spielregeln> regeln;
+};
+
+void Spiele(Mix_Chunk* klang)
+{
+    Mix_PlayChannel(-1, klang, 0);
+}
+
+void Melde(const std::string& text)
+{
+    VOQ_Log::Aus("#o> MenuSpiel - " + text + "\n");
+}
+
+// ---- controller -------------------------------------------------------
+
+// The hat's groups: left 8, 9, 12; right 2, 3, 6; down 4, 12, 6.
+bool HutLinks(int hut)
+{
+    return hut == SDL_HAT_LEFT || hut == SDL_HAT_LEFTUP || hut == SDL_HAT_LEFTDOWN;
+}
+
+bool HutRechts(int hut)
+{
+    return hut == SDL_HAT_RIGHT || hut == SDL_HAT_RIGHTUP || hut == SDL_HAT_RIGHTDOWN;
+}
+
+bool HutUnten(int hut)
+{
+    return hut == SDL_HAT_DOWN || hut == SDL_HAT_LEFTDOWN || hut == SDL_HAT_RIGHTDOWN;
+}
+
+int Hut()
+{
+    return joy ? SDL_JoystickGetHat(joy, 0) : SDL_HAT_CENTERED;
+}
+
+// An unassigned button (-1) or a missing controller reads as not pressed.
+bool Knopf(short nummer)
+{
+    return joy && nummer >= 0 && SDL_JoystickGetButton(joy, nummer) == 1;
+}
+
+bool Pausiert(const Spiel& spiel)
+{
+    return spiel.spielpause && spiel.spielpause->Checked();
+}
+
+void SchaltePause(Spiel& spiel)
+{
+    if (!spiel.spielpause)
+        return;
+    if (spiel.spielpause->Checked()) {
+        spiel.spielpause->UnCheck();
+        Melde("weiter");
+    } else {
+        spiel.spielpause->Check();
+        Melde("Pause");
+    }
+    Spiele(snd_pause);
+}
+
+bool Geklickt(VOQ_Button* knopf)
+{
+    return knopf && knopf->WasClicked();
+}
+
+// ---- entry --------------------------------------------------------------
+
+VOQ_Button* NeuerKnopf(int x, int y, const char* text)
+{
+    GAME_EINGABE.CreateButton("block", x, y, text);
+    const int nr = GAME_EINGABE.GetLastButton();
+    if (nr < 0)
+        return nullptr;
+    VOQ_Button* knopf = GAME_EINGABE.buttons[nr];
+    knopf->SetSoundClick(snd_mausklick);
+    return knopf;
+}
+
+VOQ_CheckBox* NeuesKaestchen(int x, int y, const char* text)
+{
+    GAME_EINGABE.CreateCheckBox("block", x, y, text);
+    const int nr = GAME_EINGABE.GetLastCheckBox();
+    if (nr < 0)
+        return nullptr;
+    VOQ_CheckBox* kaestchen = GAME_EINGABE.checkBoxes[nr];
+    kaestchen->SetSoundClick(snd_mausklick);
+    return kaestchen;
+}
+
+const char* Spielmusik(int wahl)
+{
+    return wahl == 0 ? MUSIK_SPIEL_2 : MUSIK_SPIEL_1;
+}
+
+void LegeBedienelementeAn(Spiel& spiel)
+{
+    spiel.abbrechen = NeuerKnopf(50, 150, "    ABBRECHEN");
+    spiel.neustart = NeuerKnopf(50, 200, "     NEUSTART");
+    spiel.spielpause = NeuesKaestchen(50, 250, "    SPIELPAUSE");
+    if (spiel.spielpause)
+        spiel.spielpause->visible = false;
+    spiel.musikwechsel = NeuerKnopf(50, 350, "   MUSIKWECHSEL");
+    spiel.musikpause = NeuesKaestchen(50, 400, "    MUSIKPAUSE");
+    spiel.auswertung = NeuerKnopf(400, 450, "ZUR AUSWERTUNG");
+    if (spiel.auswertung)
+        spiel.auswertung->visible = false;
+}
+
+void LadeBilder(Spiel& spiel)
+{
+    spiel.schwarz.Init("daten/bilder/eingabe/hintergruende/schwarz");
+    spiel.weiss.Init("daten/bilder/eingabe/hintergruende/weiss");
+    spiel.weiss.SetAlpha(0.0f);
+    spiel.titel.Init("daten/bilder/titel");
+    spiel.titel.SetWidthDraw(spiel.titel.GetWidthDraw() / 4);
+    spiel.titel.SetHeightDraw(spiel.titel.GetHeightDraw() / 4);
+    spiel.balken.Init(Spielregeln::Balkenbild(1));
+    spiel.balken.SetHeightDraw(1);
+    spiel.schwarz.Ausblenden();
+}
+
+void Beginne(Spiel& spiel)
+{
+    joy_mouse = false;
+    spiel.musikwahl = static_cast<std::int16_t>(std::rand() % 2);
+    WechsleMusik(Spielmusik(spiel.musikwahl));
+    lastmenu = MENU_SPIEL;
+
+    GAME_EINGABE.ClearButtons();
+    GAME_EINGABE.ClearEdits();
+    GAME_EINGABE.ClearRadios();
+    GAME_EINGABE.ClearCheckBoxes();
+
+    spiel.hintergrund.Init("daten/bilder/spielfeld");
+    GAME_EINGABE.maus.visible = true;
+    GAME_EINGABE.maus.scrollLand = false;
+    GAME_EINGABE.GiveMouse(&GAME_EINGABE.maus);
+
+    LegeBedienelementeAn(spiel);
+    LadeBilder(spiel);
+
+    spiel.feld = std::make_unique<VOQ_Quaderfall>(10, 22);
+    spiel.vorschau = std::make_unique<VOQ_Quaderfall>(10, 10);
+    spiel.regeln = std::make_unique<Spielregeln>(*spiel.feld, GAME_ZAEHLER, punktestand);
+    spiel.regeln->Beginne();
+
+    spiel.vorher = Steuerung();
+    spiel.laeuft = true;
+    Melde("Spiel beginnt");
+}
+
+// ---- the steps of a frame -------------------------------------------------
+
+void ZeichneHintergrund(Spiel& spiel)
+{
+    spiel.hintergrund.Draw(0, 0);
+    const int hoehe = spiel.regeln->Balkenhoehe();
+    spiel.balken.SetHeightDraw(hoehe);
+    spiel.balken.Draw(BALKEN_X, BALKEN_UNTEN - hoehe);
+}
+
+void ZeichneTexte(Spiel& spiel)
+{
+    schrift_12.FetchFPS(frames);
+    schrift_12.Draw(5, 5);
+    schrift_12.FetchTime();
+    schrift_12.Draw(930, 740);
+    spiel.titel.Draw(20, 32);
+
+    schrift_12.SetText("  PAUSE MIT [ESC]");
+    schrift_12.Draw(50, 100);
+    schrift_12.SetText("GEL\xd6" "STE REIHEN: ");
+    schrift_12.Draw(750, 250);
+    schrift_20.SetText(punktestand);
+    schrift_20.Draw(820, 280);
+    schrift_12.SetText("N\xc4" "CHSTER BLOCK: ");
+    schrift_12.Draw(750, 80);
+    schrift_12.SetText("GESCHWINDIGKEITSSTUFE: ", spiel.regeln->Stufe());
+    schrift_12.Draw(370, 75);
+}
+
+void ZeichneFelder(Spiel& spiel)
+{
+    spiel.vorschau->neuerQuaderfall(spiel.feld->holeNaechster());
+    spiel.vorschau->male(VORSCHAU_X, VORSCHAU_Y);
+    spiel.feld->male(FELD_X, FELD_Y);
+}
+
+void PauseTaste(Spiel& spiel)
+{
+    if (GAME_EINGABE.GetKeyDown() != SDLK_ESCAPE || !spiel.laeuft)
+        return;
+    if (joy)
+        joy_mouse = !Pausiert(spiel);
+    SchaltePause(spiel);
+}
+
+void Klang(Spielregeln::Aufprall aufprall)
+{
+    if (aufprall == Spielregeln::AUFSCHLAG) {
+        Spiele(snd_aufschlag);
+    } else if (aufprall == Spielregeln::BONUS) {
+        Spiele(snd_bonus);
+        Melde("GELÖSTE REIHEN: " + std::to_string(punktestand));
+    }
+}
+
+void Schwerkraft(Spiel& spiel)
+{
+    Klang(spiel.regeln->Schwerkraft(Pausiert(spiel)));
+}
+
+// Not held back by the pause.
+void HarterFall(Spiel& spiel)
+{
+    const bool sturz = Knopf(joy_sturz);
+    const bool neu = sturz && !spiel.vorher.sturz;
+    if ((GAME_EINGABE.GetKeyDown() == SDLK_SPACE || neu) && spiel.laeuft)
+        Klang(spiel.regeln->Fallenlassen());
+    spiel.vorher.sturz = sturz;
+}
+
+bool Gehalten(int taste)
+{
+    return GAME_EINGABE.isKeyDown(taste);
+}
+
+void Steuere(Spiel& spiel)
+{
+    Spielregeln& regeln = *spiel.regeln;
+    const int hut = Hut();
+    Steuerung jetzt;
+    jetzt.links = HutLinks(hut);
+    jetzt.rechts = HutRechts(hut);
+    jetzt.unten = HutUnten(hut);
+    jetzt.drehen = Knopf(joy_drehen);
+    const int taste = GAME_EINGABE.GetKeyDown();
+
+    const bool links = taste == SDLK_LEFT || (jetzt.links && !spiel.vorher.links);
+    const bool rechts = taste == SDLK_RIGHT || (jetzt.rechts && !spiel.vorher.rechts);
+    regeln.Seitendruck(links, rechts);
+
+    const bool linksGehalten = Gehalten(SDLK_LEFT) || jetzt.links;
+    const bool rechtsGehalten = Gehalten(SDLK_RIGHT) || jetzt.rechts;
+    regeln.Wiederholung(linksGehalten || rechtsGehalten);
+
+    if (taste == SDLK_UP || (jetzt.drehen && !spiel.vorher.drehen)) {
+        regeln.Drehe();
+        Spiele(snd_dreh);
+    }
+
+    Klang(regeln.Schritt(Gehalten(SDLK_DOWN) || jetzt.unten, rechtsGehalten, linksGehalten));
+
+    if (regeln.Zeitlauf()) {
+        spiel.balken.Init(Spielregeln::Balkenbild(regeln.Stufe()));
+        spiel.weiss.Ausblenden();
+        Spiele(snd_stufe);
+        Melde("Stufe " + std::to_string(regeln.Stufe()));
+    }
+
+    spiel.vorher.links = jetzt.links;
+    spiel.vorher.rechts = jetzt.rechts;
+    spiel.vorher.drehen = jetzt.drehen;
+}
+
+void SteuerungsPause(Spiel& spiel, bool pause)
+{
+    if (pause && !spiel.vorher.pause && spiel.laeuft) {
+        joy_mouse = !Pausiert(spiel);
+        SchaltePause(spiel);
+    }
+    spiel.vorher.pause = pause;
+}
+
+void ZeichneBedienelemente()
+{
+    GAME_EINGABE.DrawButtons();
+    GAME_EINGABE.DrawCheckBoxes();
+    GAME_EINGABE.DrawRadios();
+    GAME_EINGABE.DrawEdits();
+}
+
+void WechsleSpielmusik(Spiel& spiel)
+{
+    spiel.musikwahl = static_cast<std::int16_t>(spiel.musikwahl == 0 ? 1 : 0);
+    WechsleMusik(Spielmusik(spiel.musikwahl));
+    // The new track plays from its start, so the box must not claim a pause.
+    if (spiel.musikpause && spiel.musikpause->Checked())
+        spiel.musikpause->UnCheck();
+}
+
+void MusikPause(VOQ_CheckBox& kaestchen)
+{
+    // The box flips at its next Draw: now it still shows the state before the click.
+    if (!kaestchen.Checked()) {
+        if (Mix_PlayingMusic()) {
+            Mix_PauseMusic();
+            Melde("Musik angehalten");
+        }
+    } else if (Mix_PausedMusic()) {
+        Mix_ResumeMusic();
+        Melde("Musik geht weiter");
+    }
+}
+
+// The game's own widgets count only while they are drawn, before the end.
+void Klicks(Spiel& spiel, bool bedienbar)
+{
+    if (bedienbar && Geklickt(spiel.neustart)) {
+        SetMenuNummer(MENU_SPIEL);
+        spiel.verlassen = true;
+    }
+    if (bedienbar && Geklickt(spiel.musikwechsel))
+        WechsleSpielmusik(spiel);
+    if (bedienbar && spiel.musikpause && spiel.musikpause->WasClicked())
+        MusikPause(*spiel.musikpause);
+    if (Geklickt(spiel.auswertung)) {
+        SetMenuNummer(MENU_AUSWERTUNG);
+        spiel.verlassen = true;
+    }
+}
+
+void Spielende(Spiel& spiel)
+{
+    if (!spiel.feld->ueberfuellt())
+        return;
+    if (spiel.laeuft) {
+        Spiele(snd_spielende);
+        spiel.laeuft = false;
+        if (spiel.spielpause)
+            spiel.spielpause->Check();
+        joy_mouse = true;
+        if (Mix_PlayingMusic())
+            Mix_PauseMusic();
+        // A level flash still fading would undo the veil's alpha.
+        spiel.weiss.fadingOut = false;
+        Melde("SPIEL VORÜBER, GELÖSTE REIHEN: " + std::to_string(punktestand));
+    }
+    spiel.weiss.SetAlpha(0.5f);
+    spiel.weiss.Draw(0, 0);
+    schrift_20.SetText("SPIEL VOR\xdc" "BER!");
+    schrift_20.Draw(300, 400);
+    if (spiel.auswertung) {
+        spiel.auswertung->visible = true;
+        spiel.auswertung->Draw();
+    }
+}
+
+void PauseUndAbbruch(Spiel& spiel, bool bedienbar)
+{
+    if (Pausiert(spiel) && spiel.laeuft) {
+        schrift_20.SetText("     PAUSE");
+        schrift_20.Draw(300, 400);
+    }
+    if (bedienbar && Geklickt(spiel.abbrechen)) {
+        GAME_EINGABE.InputBuffer(0, VOQ_OGL_Eingabe::TASTE_GEDRUECKT);
+        SetMenuNummer(MENU_HAUPT);
+        spiel.verlassen = true;
+    }
+}
+
+void ZeichneSchluss(Spiel& spiel)
+{
+    GAME_EINGABE.maus.Draw();
+    spiel.schwarz.Draw(0, 0);
+    if (!spiel.feld->ueberfuellt())
+        spiel.weiss.Draw();
+}
+
+void Bild(Spiel& spiel)
+{
+    EreignisVerarbeitung();
+    glClear(GL_COLOR_BUFFER_BIT);
+    ZeichneHintergrund(spiel);
+    ZeichneTexte(spiel);
+    ZeichneFelder(spiel);
+
+    PauseTaste(spiel);
+    Schwerkraft(spiel);
+    HarterFall(spiel);
+    const bool pause = Knopf(joy_pause);
+    if (!Pausiert(spiel) && !spiel.feld->ueberfuellt())
+        Steuere(spiel);
+    SteuerungsPause(spiel, pause);
+    GAME_EINGABE.InputBuffer(0, VOQ_OGL_Eingabe::TASTE_GEDRUECKT);
+
+    const bool bedienbar = !spiel.feld->ueberfuellt();
+    if (bedienbar)
+        ZeichneBedienelemente();
+    Klicks(spiel, bedienbar);
+    Spielende(spiel);
+    PauseUndAbbruch(spiel, bedienbar);
+    ZeichneSchluss(spiel);
+    SDL_GL_SwapBuffers();
+}
+}
 
 void MenuSpiel()
 {
-    SetMenuNummer(MENU_HAUPT);
+    // Playfields and images go with `spiel`; the widgets stay with the input
+    // manager until the next screen clears them.
+    Spiel spiel;
+    Beginne(spiel);
+    while (!spiel.verlassen)
+        Bild(spiel);
 }
