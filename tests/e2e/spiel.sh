@@ -1,0 +1,106 @@
+#!/bin/sh
+# A whole game by keyboard: pause (the piece stays, Space still drops it), the
+# soft drop, auto-repeat, then the test player places pieces with Left, Right,
+# Up and Space until rows dissolve, and stacks them until "SPIEL VORÜBER!".
+# Every piece's lock is checked against the model. Then the results screen
+# places the game in a list of two, the name typed there is stored (without
+# its ";"), and the hall of fame shows the list of three.
+. "$(dirname "$0")/lib.sh"
+. "$(dirname "$0")/spiel_lib.sh"
+
+qf_arbeitsverzeichnis
+printf 'ANNA|50;BERT|1;' >"$QF_ARBEIT/quaderfall.dll"
+qf_starte_im_spiel
+qf_pruefe "eine der beiden Spielmusiken" \
+    grep -qE "^#o> Musik 'daten/geraeuschkulisse/musik/spiel_[12]\.xm'" "$QF_ARBEIT/ausgabe.log"
+
+# The first piece, untouched, falls in its starting column.
+qf_teil
+qf_pruefe "erster Stein in Spalte 3 (ist $TEIL_SPALTE)" test "$TEIL_SPALTE" -eq 3
+
+# Pause: the piece stays where it is, but Space still drops it.
+qf_druecke Escape
+qf_warte_auf_anzahl "#o> MenuSpiel - Pause" 1
+qf_teil
+zeile=$TEIL_ZEILE
+sleep 1.5
+qf_teil
+qf_pruefe "in der Pause faellt nichts ($zeile -> $TEIL_ZEILE)" test "$TEIL_ZEILE" -eq "$zeile"
+qf_bildschirmfoto spiel_pause
+qf_fallen_in_der_pause
+qf_teil
+qf_pruefe "nach dem Sturz in der Pause steht der naechste Stein oben" \
+    test "$TEIL_SPALTE.$TEIL_ZEILE" = "3.0"
+boden=$(sed -n 20p "$QF_ZUSTAND")
+qf_pruefe "der gestuerzte Stein liegt am Boden ($boden)" test "$boden" != ".........."
+qf_druecke Escape
+qf_warte_auf_anzahl "#o> MenuSpiel - weiter" 1
+
+# A press moves one column; Left held goes on after the delay up to the wall.
+# The piece is new at the top, above the one dropped in the pause.
+spalte=$TEIL_SPALTE
+qf_druecke Right
+qf_warte_auf_spalte "$spalte"
+sleep 0.4
+qf_teil
+qf_pruefe "ein Druck, eine Spalte ($spalte -> $TEIL_SPALTE)" test "$TEIL_SPALTE" -eq $((spalte + 1))
+qf_druecke Left
+qf_warte_auf_spalte $((spalte + 1))
+sleep 0.4
+qf_teil
+qf_pruefe "und zurueck ($TEIL_SPALTE)" test "$TEIL_SPALTE" -eq "$spalte"
+qf_taste Left 1.0
+sleep 0.2
+qf_teil
+qf_pruefe "lange gehalten: bis an die Wand (linke Zelle $TEIL_LINKS)" test "$TEIL_LINKS" -eq 0
+
+# Down held: about a row every 100 ms instead of every 500 ms. The piece
+# stands at the left wall, where nothing lies below it.
+qf_teil
+zeile=$TEIL_ZEILE
+sleep 0.6
+qf_teil
+schwerkraft=$((TEIL_ZEILE - zeile))
+zeile=$TEIL_ZEILE
+qf_taste Down 0.6
+qf_teil
+qf_pruefe "weicher Fall ($zeile -> $TEIL_ZEILE, ohne Taste $schwerkraft Zeilen)" \
+    test "$TEIL_ZEILE" -ge $((zeile + schwerkraft + 2))
+
+# Gravity may have locked that piece by now: the player learns the grid afresh.
+qf_druecke Escape
+qf_warte_auf_anzahl "#o> MenuSpiel - Pause" 2
+qf_fallen_in_der_pause
+qf_druecke Escape
+qf_warte_auf_anzahl "#o> MenuSpiel - weiter" 2
+
+qf_spiele_bis_ende 3 spiel_reihe
+reihen=$(qf_reihen)
+echo "ok: $QF_ZUEGE Steine, $reihen Reihen"
+qf_pruefe "mindestens drei Reihen geloest" test "$reihen" -ge 3
+qf_pruefe "das Spiel zaehlt die Reihen wie das Modell" \
+    qf_log_enthaelt "#o> MenuSpiel - SPIEL VORÜBER, GELÖSTE REIHEN: $reihen"
+sleep 0.5
+qf_bildschirmfoto spiel_ende
+qf_druecke Escape
+sleep 0.3
+qf_pruefe "nach dem Spielende keine Pause mehr" test "$(qf_log_anzahl "MenuSpiel - Pause")" -eq 2
+
+qf_klicke 480 466
+qf_warte_auf_log "#o> MenuAuswertung - GELÖSTE REIHEN: $reihen, PLATZ 2"
+qf_tippe te
+qf_druecke semicolon
+qf_tippe st
+qf_foto_eingeblendet auswertung 600 650 "255,255,255"
+qf_taste Return
+sleep 0.3
+qf_klicke 830 715
+qf_warte_auf_log "#o> MenuBestenliste - 3 Einträge"
+qf_pruefe "der Name steht ohne ';' auf Platz 2" \
+    test "$(cat "$QF_ARBEIT/quaderfall.dll")" = "ANNA|50;test|$reihen;BERT|1;"
+qf_foto_eingeblendet bestenliste 600 650 "255,255,255"
+qf_pruefe_ruhmeshalle bestenliste 3
+
+qf_beende_mit_escape
+qf_pruefe "Ende mit Rueckgabewert 0" test "$QF_ENDE" -eq 0
+qf_keine_fehler

@@ -1,0 +1,200 @@
+# Helpers for the end-to-end tests of a game: into the game, the test player
+# (qf_spieler) and log counts. Sourced after lib.sh.
+# Set by CTest: QF_EINSTIEG (the program starting at QF_BILDSCHIRM), QF_SPIELER.
+
+QF_SPIELER_DIR="$QF_ARBEIT/spieler"
+mkdir -p "$QF_SPIELER_DIR"
+QF_ZUSTAND="$QF_SPIELER_DIR/zustand"
+
+# The game screen, reached at once: the main menu's way in is not there yet.
+qf_starte_im_spiel() {
+    QF_BINARY=$QF_EINSTIEG
+    qf_starte QF_BILDSCHIRM=100 "$@"
+    qf_warte_auf_log "#o> MenuSpiel - Spiel beginnt" 60
+}
+
+qf_log_anzahl() {
+    grep -cF -- "$1" "$QF_ARBEIT/ausgabe.log" 2>/dev/null
+}
+
+# qf_warte_auf_anzahl "text" n [seconds]: until the text stands n times in the log.
+qf_warte_auf_anzahl() {
+    grenze=$(( $(date +%s) + ${3:-20} ))
+    while [ "$(qf_log_anzahl "$1")" -lt "$2" ]; do
+        [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "'$1' steht nicht $2-mal im Log"
+        qf_laeuft || qf_scheitern "das Spiel endete, bevor '$1' $2-mal im Log stand"
+        sleep 0.1
+    done
+}
+
+# A click held long enough for a slow frame: widgets read the live button
+# state while they are drawn, so a press must last past one whole frame.
+qf_klicke() {
+    xdotool mousemove "$1" "$2"
+    sleep 0.2
+    xdotool mousedown 1
+    sleep 0.3
+    xdotool mouseup 1
+    sleep 0.2
+}
+
+# A short press, as a player taps a key.
+qf_druecke() {
+    echo "$(date +%T.%N | cut -c1-12) Taste $1" >>"$QF_SPIELER_DIR/verlauf"
+    qf_taste "$1" 0.06
+}
+
+# qf_spieler with retries while the screen shows no consistent picture
+# (a fade, a piece not yet placed); its output in QF_ANTWORT, empty once the
+# game is over.
+qf_spieler() {
+    versuch=0
+    while :; do
+        QF_ANTWORT=""
+        qf_log_enthaelt "SPIEL VORÜBER" && return 0
+        QF_ANTWORT=$(cd "$QF_SPIELER_DIR" && "$QF_SPIELER" "$@" 2>"$QF_SPIELER_DIR/fehler")
+        rc=$?
+        [ $rc -eq 0 ] && return 0
+        if [ $rc -ne 2 ] || [ $versuch -ge 30 ]; then
+            cat "$QF_SPIELER_DIR/fehler" >&2
+            echo "--- zuletzt ---" >&2
+            tail -n 15 "$QF_SPIELER_DIR/verlauf" >&2
+            qf_scheitern "qf_spieler $* (Rueckgabe $rc)"
+        fi
+        versuch=$((versuch + 1))
+        sleep 0.2
+    done
+}
+
+# The falling piece: TEIL_ART, TEIL_SPALTE, TEIL_ZEILE (of its box), TEIL_FORM
+# (turns made, modulo its shapes), TEIL_LINKS (its leftmost cell).
+qf_teil() {
+    qf_spieler teil "$QF_ZUSTAND"
+    echo "$(date +%T.%N | cut -c1-12) Teil $QF_ANTWORT" >>"$QF_SPIELER_DIR/verlauf"
+    set -- $QF_ANTWORT
+    TEIL_ART=$1
+    TEIL_SPALTE=$2
+    TEIL_ZEILE=$3
+    TEIL_FORM=$4
+    TEIL_LINKS=$5
+}
+
+# qf_warte_auf_teil SPALTE FORM: until the piece shows that column and shape,
+# so that a key has reached the game before the next one is sent.
+qf_warte_auf_teil() {
+    versuch=0
+    while :; do
+        qf_teil
+        [ "$TEIL_SPALTE:$TEIL_FORM" = "$1:$2" ] && return 0
+        versuch=$((versuch + 1))
+        [ $versuch -le 30 ] || qf_scheitern "der Stein zeigt $TEIL_SPALTE:$TEIL_FORM statt $1:$2"
+        sleep 0.1
+    done
+}
+
+# qf_warte_auf_spalte ALT: until the piece has left column ALT; its column in TEIL_SPALTE.
+qf_warte_auf_spalte() {
+    versuch=0
+    while :; do
+        qf_teil
+        [ "$TEIL_SPALTE" != "$1" ] && return 0
+        versuch=$((versuch + 1))
+        [ $versuch -le 30 ] || qf_scheitern "der Stein bleibt in Spalte $1"
+        sleep 0.1
+    done
+}
+
+# One piece placed by the test player, key by key, each one seen on the screen
+# before the next; QF_ENDE_GEPLANT=1 when its drop ends the game.
+qf_zug() {
+    qf_spieler plane "$QF_ZUSTAND" "$1"
+    echo "$(date +%T.%N | cut -c1-12) Plan $QF_ANTWORT" >>"$QF_SPIELER_DIR/verlauf"
+    QF_ENDE_GEPLANT=0
+    for schritt in $QF_ANTWORT; do
+        case "$schritt" in
+            ENDE) QF_ENDE_GEPLANT=1 ;;
+            *:*:*)
+                qf_druecke "${schritt%%:*}"
+                rest=${schritt#*:}
+                qf_warte_auf_teil "${rest%%:*}" "${rest#*:}"
+                ;;
+            space)
+                qf_druecke space
+                mv "$QF_ZUSTAND.neu" "$QF_ZUSTAND"
+                ;;
+        esac
+    done
+    sleep 0.15
+}
+
+# While paused: Space drops the piece (the pause does not hold the hard drop)
+# and the next one waits at the top, so the test player can learn the grid.
+qf_fallen_in_der_pause() {
+    qf_druecke space
+    qf_spieler lerne "$QF_ZUSTAND"
+    echo "$(date +%T.%N | cut -c1-12) gelernt:" >>"$QF_SPIELER_DIR/verlauf"
+    echo "$QF_ANTWORT" >>"$QF_SPIELER_DIR/verlauf"
+}
+
+qf_reihen() {
+    (cd "$QF_SPIELER_DIR" && "$QF_SPIELER" reihen "$QF_ZUSTAND")
+}
+
+# qf_spiele_bis_ende ZIEL [picture]: places pieces until ZIEL rows are dissolved,
+# then drops them where they start until the game is over. The picture is
+# taken after the first dissolved row.
+qf_spiele_bis_ende() {
+    zuege=0
+    while ! qf_log_enthaelt "SPIEL VORÜBER"; do
+        zuege=$((zuege + 1))
+        [ $zuege -le 80 ] || qf_scheitern "nach 80 Steinen kein Spielende"
+        vorher=$(qf_reihen)
+        qf_zug "$1"
+        if [ -n "${2:-}" ] && [ "$vorher" -eq 0 ] && [ "$(qf_reihen)" -gt 0 ]; then
+            sleep 0.1
+            qf_bildschirmfoto "$2"
+        fi
+        if [ "$QF_ENDE_GEPLANT" -eq 1 ]; then
+            qf_warte_auf_log "SPIEL VORÜBER" 20
+        fi
+    done
+    QF_ZUEGE=$zuege
+}
+
+# qf_foto_eingeblendet NAME X Y "r,g,b": screenshots until the pixel shows the
+# colour, i.e. the screen has faded in from black.
+qf_foto_eingeblendet() {
+    grenze=$(( $(date +%s) + 20 ))
+    while :; do
+        qf_bildschirmfoto "$1"
+        [ "$(qf_pixel "$1" "$2" "$3")" = "$4" ] && return 0
+        [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "$1: ($2, $3) wird nicht $4"
+        sleep 0.3
+    done
+}
+
+# qf_tinte NAME X Y W H: the rectangle of the screenshot holds dark ink (text).
+qf_tinte() {
+    hellste=$(convert "$QF_ERGEBNISSE/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray \
+        -format '%[fx:int(255*minima)]' info:)
+    [ "$hellste" -lt 100 ]
+}
+
+# qf_zeile_beschriftet NAME k: line k (from 0) of the hall of fame has a name and a score.
+qf_zeile_beschriftet() {
+    y=$((234 + 28 * $2))
+    qf_tinte "$1" 50 "$y" 600 28 && qf_tinte "$1" 750 "$y" 60 28
+}
+
+# The hall of fame shows `anzahl` lines of place, name and score, and nothing below.
+qf_pruefe_ruhmeshalle() {
+    k=0
+    while [ $k -lt "$2" ]; do
+        qf_pruefe "$1: Zeile $((k + 1)) mit Name und Punkten" qf_zeile_beschriftet "$1" $k
+        k=$((k + 1))
+    done
+    if [ "$2" -lt 10 ] && qf_tinte "$1" 50 $((234 + 28 * $2)) 760 28; then
+        qf_scheitern "$1: unter der Liste steht noch etwas"
+    fi
+    echo "ok: $1: nach $2 Zeilen nichts mehr"
+}
