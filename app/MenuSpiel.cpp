@@ -276,8 +276,10 @@ void Schwerkraft(Spiel& spiel)
 void HarterFall(Spiel& spiel)
 {
     const bool sturz = Knopf(joy_sturz);
-    const bool neu = sturz && !spiel.vorher.sturz;
-    if ((GAME_EINGABE.GetKeyDown() == SDLK_SPACE || neu) && spiel.laeuft)
+    const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_SPACE;
+    const bool gedrueckt = taste || (sturz && !spiel.vorher.sturz);
+    // A lost game takes no more drops, even in the frame that lost it.
+    if (gedrueckt && spiel.laeuft && !spiel.feld->ueberfuellt())
         Klang(spiel.regeln->Fallenlassen());
     spiel.vorher.sturz = sturz;
 }

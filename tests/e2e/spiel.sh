@@ -49,30 +49,36 @@ qf_warte_auf_spalte $((spalte + 1))
 sleep 0.4
 qf_teil
 qf_pruefe "und zurueck ($TEIL_SPALTE)" test "$TEIL_SPALTE" -eq "$spalte"
-qf_taste Left 1.0
+qf_halte Left 1.0
 sleep 0.2
 qf_teil
 qf_pruefe "lange gehalten: bis an die Wand (linke Zelle $TEIL_LINKS)" test "$TEIL_LINKS" -eq 0
 
-# Down held: about a row every 100 ms instead of every 500 ms. The piece
-# stands at the left wall, where nothing lies below it.
-qf_teil
-zeile=$TEIL_ZEILE
-sleep 0.6
-qf_teil
-schwerkraft=$((TEIL_ZEILE - zeile))
-zeile=$TEIL_ZEILE
-qf_taste Down 0.6
-qf_teil
-qf_pruefe "weicher Fall ($zeile -> $TEIL_ZEILE, ohne Taste $schwerkraft Zeilen)" \
-    test "$TEIL_ZEILE" -ge $((zeile + schwerkraft + 2))
-
-# Gravity may have locked that piece by now: the player learns the grid afresh.
+# That piece may have been locked by gravity by now: pause, drop it, and let
+# the player learn the grid afresh with the next piece waiting at the top.
 qf_druecke Escape
 qf_warte_auf_anzahl "#o> MenuSpiel - Pause" 2
 qf_fallen_in_der_pause
 qf_druecke Escape
 qf_warte_auf_anzahl "#o> MenuSpiel - weiter" 2
+
+# Down held: about a row every 100 ms instead of every 500 ms, on a new piece
+# with the field below it free.
+qf_teil
+zeile=$TEIL_ZEILE
+sleep 0.8
+qf_teil
+schwerkraft=$((TEIL_ZEILE - zeile))
+zeile=$TEIL_ZEILE
+qf_halte Down 0.8
+qf_teil
+qf_pruefe "weicher Fall ($zeile -> $TEIL_ZEILE, ohne Taste $schwerkraft Zeilen)" \
+    test "$TEIL_ZEILE" -ge $((zeile + schwerkraft + 2))
+qf_druecke Escape
+qf_warte_auf_anzahl "#o> MenuSpiel - Pause" 3
+qf_fallen_in_der_pause
+qf_druecke Escape
+qf_warte_auf_anzahl "#o> MenuSpiel - weiter" 3
 
 qf_spiele_bis_ende 3 spiel_reihe
 reihen=$(qf_reihen)
@@ -84,7 +90,7 @@ sleep 0.5
 qf_bildschirmfoto spiel_ende
 qf_druecke Escape
 sleep 0.3
-qf_pruefe "nach dem Spielende keine Pause mehr" test "$(qf_log_anzahl "MenuSpiel - Pause")" -eq 2
+qf_pruefe "nach dem Spielende keine Pause mehr" test "$(qf_log_anzahl "MenuSpiel - Pause")" -eq 3
 
 qf_klicke 480 466
 qf_warte_auf_log "#o> MenuAuswertung - GELÖSTE REIHEN: $reihen, PLATZ 2"
@@ -92,13 +98,14 @@ qf_tippe te
 qf_druecke semicolon
 qf_tippe st
 qf_foto_eingeblendet auswertung 600 650 "255,255,255"
-qf_taste Return
+qf_pruefe_aufforderung
+qf_druecke Return
 sleep 0.3
 qf_klicke 830 715
 qf_warte_auf_log "#o> MenuBestenliste - 3 Einträge"
 qf_pruefe "der Name steht ohne ';' auf Platz 2" \
     test "$(cat "$QF_ARBEIT/quaderfall.dll")" = "ANNA|50;test|$reihen;BERT|1;"
-qf_foto_eingeblendet bestenliste 600 650 "255,255,255"
+qf_foto_ruhmeshalle bestenliste
 qf_pruefe_ruhmeshalle bestenliste 3
 
 qf_beende_mit_escape

@@ -71,7 +71,7 @@ qf_tippe abc
 qf_klicke 830 715
 qf_warte_auf_log "#o> MenuBestenliste - 10 Einträge"
 qf_pruefe "die volle Liste bleibt unberuehrt" cmp -s "$QF_ARBEIT/liste_vorher" "$QF_ARBEIT/quaderfall.dll"
-qf_foto_eingeblendet bestenliste_voll 600 650 "255,255,255"
+qf_foto_ruhmeshalle bestenliste_voll
 qf_pruefe_ruhmeshalle bestenliste_voll 10
 qf_pruefe "die Ruhmeshalle setzt die Musik der Auswertung fort" \
     test "$(qf_log_anzahl "#o> Musik 'daten/geraeuschkulisse/musik/ruhmeshalle.ogg'")" -eq 1

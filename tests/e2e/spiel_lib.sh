@@ -30,38 +30,44 @@ qf_warte_auf_anzahl() {
 # A click held long enough for a slow frame: widgets read the live button
 # state while they are drawn, so a press must last past one whole frame.
 qf_klicke() {
-    xdotool mousemove "$1" "$2"
-    sleep 0.2
-    xdotool mousedown 1
-    sleep 0.3
-    xdotool mouseup 1
+    xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.3 mouseup 1
     sleep 0.2
 }
 
-# A short press, as a player taps a key.
+# A tap: pressed and released by one xdotool call, so that a slow start of
+# a second process on a loaded machine can't turn it into a held key (and
+# auto-repeat). The game takes the press from its key buffer, whatever frame
+# the release falls into.
 qf_druecke() {
     echo "$(date +%T.%N | cut -c1-12) Taste $1" >>"$QF_SPIELER_DIR/verlauf"
-    qf_taste "$1" 0.06
+    xdotool key "$1"
+    sleep 0.05
+}
+
+# qf_halte KEY SECONDS: a key held, down and up in one xdotool call.
+qf_halte() {
+    echo "$(date +%T.%N | cut -c1-12) Taste $1 gehalten $2 s" >>"$QF_SPIELER_DIR/verlauf"
+    xdotool keydown "$1" sleep "$2" keyup "$1"
+    sleep 0.05
 }
 
 # qf_spieler with retries while the screen shows no consistent picture
 # (a fade, a piece not yet placed); its output in QF_ANTWORT, empty once the
 # game is over.
 qf_spieler() {
-    versuch=0
+    grenze=$(( $(date +%s) + 20 ))
     while :; do
         QF_ANTWORT=""
         qf_log_enthaelt "SPIEL VORÜBER" && return 0
         QF_ANTWORT=$(cd "$QF_SPIELER_DIR" && "$QF_SPIELER" "$@" 2>"$QF_SPIELER_DIR/fehler")
         rc=$?
         [ $rc -eq 0 ] && return 0
-        if [ $rc -ne 2 ] || [ $versuch -ge 30 ]; then
+        if [ $rc -ne 2 ] || [ "$(date +%s)" -ge "$grenze" ]; then
             cat "$QF_SPIELER_DIR/fehler" >&2
             echo "--- zuletzt ---" >&2
             tail -n 15 "$QF_SPIELER_DIR/verlauf" >&2
             qf_scheitern "qf_spieler $* (Rueckgabe $rc)"
         fi
-        versuch=$((versuch + 1))
         sleep 0.2
     done
 }
@@ -71,6 +77,7 @@ qf_spieler() {
 qf_teil() {
     qf_spieler teil "$QF_ZUSTAND"
     echo "$(date +%T.%N | cut -c1-12) Teil $QF_ANTWORT" >>"$QF_SPIELER_DIR/verlauf"
+    [ -n "$QF_ANTWORT" ] || qf_scheitern "kein fallender Stein: das Spiel ist vorbei"
     set -- $QF_ANTWORT
     TEIL_ART=$1
     TEIL_SPALTE=$2
@@ -82,24 +89,22 @@ qf_teil() {
 # qf_warte_auf_teil SPALTE FORM: until the piece shows that column and shape,
 # so that a key has reached the game before the next one is sent.
 qf_warte_auf_teil() {
-    versuch=0
+    bis=$(( $(date +%s) + 10 ))
     while :; do
         qf_teil
         [ "$TEIL_SPALTE:$TEIL_FORM" = "$1:$2" ] && return 0
-        versuch=$((versuch + 1))
-        [ $versuch -le 30 ] || qf_scheitern "der Stein zeigt $TEIL_SPALTE:$TEIL_FORM statt $1:$2"
+        [ "$(date +%s)" -lt "$bis" ] || qf_scheitern "der Stein zeigt $TEIL_SPALTE:$TEIL_FORM statt $1:$2"
         sleep 0.1
     done
 }
 
 # qf_warte_auf_spalte ALT: until the piece has left column ALT; its column in TEIL_SPALTE.
 qf_warte_auf_spalte() {
-    versuch=0
+    bis=$(( $(date +%s) + 10 ))
     while :; do
         qf_teil
         [ "$TEIL_SPALTE" != "$1" ] && return 0
-        versuch=$((versuch + 1))
-        [ $versuch -le 30 ] || qf_scheitern "der Stein bleibt in Spalte $1"
+        [ "$(date +%s)" -lt "$bis" ] || qf_scheitern "der Stein bleibt in Spalte $1"
         sleep 0.1
     done
 }
@@ -161,16 +166,27 @@ qf_spiele_bis_ende() {
     QF_ZUEGE=$zuege
 }
 
-# qf_foto_eingeblendet NAME X Y "r,g,b": screenshots until the pixel shows the
-# colour, i.e. the screen has faded in from black.
+# qf_foto_eingeblendet NAME X Y "r,g,b" [X2 Y2 "r,g,b"]: screenshots until the
+# pixel shows the colour, i.e. the screen has faded in from black, and the
+# second pixel, if given, does not show its colour (it tells the screen from
+# the one before, which may still stand while the new one loads).
 qf_foto_eingeblendet() {
-    grenze=$(( $(date +%s) + 20 ))
+    grenze=$(( $(date +%s) + 30 ))
     while :; do
         qf_bildschirmfoto "$1"
-        [ "$(qf_pixel "$1" "$2" "$3")" = "$4" ] && return 0
-        [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "$1: ($2, $3) wird nicht $4"
+        if [ "$(qf_pixel "$1" "$2" "$3")" = "$4" ] \
+            && { [ $# -lt 7 ] || [ "$(qf_pixel "$1" "$5" "$6")" != "$7" ]; }; then
+            return 0
+        fi
+        [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "$1: der Bildschirm blendet nicht ein"
         sleep 0.3
     done
+}
+
+# The hall of fame, faded in: white background, and the trophy where the
+# results screen has none.
+qf_foto_ruhmeshalle() {
+    qf_foto_eingeblendet "$1" 600 650 "255,255,255" 894 440 "255,255,255"
 }
 
 # qf_tinte NAME X Y W H: the rectangle of the screenshot holds dark ink (text).
@@ -178,6 +194,30 @@ qf_tinte() {
     hellste=$(convert "$QF_ERGEBNISSE/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray \
         -format '%[fx:int(255*minima)]' info:)
     [ "$hellste" -lt 100 ]
+}
+
+# The name prompt of the results screen: it blinks from entry on, and after
+# about ten seconds it stays off.
+qf_pruefe_aufforderung() {
+    beginn=$(date +%s)
+    while ! { qf_bildschirmfoto aufforderung && qf_tinte aufforderung 470 470 300 28; }; do
+        [ $(( $(date +%s) - beginn )) -lt 5 ] || qf_scheitern "keine Aufforderung zum Namen"
+        sleep 0.2
+    done
+    echo "ok: die Aufforderung erscheint"
+    aus=0
+    while [ $aus -lt 8 ]; do
+        [ $(( $(date +%s) - beginn )) -lt 40 ] || qf_scheitern "die Aufforderung blinkt ohne Ende"
+        sleep 0.4
+        qf_bildschirmfoto aufforderung
+        if qf_tinte aufforderung 470 470 300 28; then
+            aus=0
+        else
+            aus=$((aus + 1))
+        fi
+    done
+    dauer=$(( $(date +%s) - beginn ))
+    qf_pruefe "die Aufforderung blinkt etwa zehn Sekunden (bis $dauer s)" test "$dauer" -ge 9
 }
 
 # qf_zeile_beschriftet NAME k: line k (from 0) of the hall of fame has a name and a score.
