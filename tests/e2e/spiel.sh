@@ -1,5 +1,5 @@
 #!/bin/sh
-# A whole game by keyboard: pause (the piece stays, Space still drops it), the
+# A whole game by keyboard, from the intro and the main menu on: pause (the piece stays, Space still drops it), the
 # soft drop, auto-repeat, then the test player places pieces with Left, Right,
 # Up and Space until rows dissolve, and stacks them until "SPIEL VORÜBER!".
 # Every piece's lock is checked against the model. Then the results screen
@@ -27,6 +27,7 @@ sleep 1.5
 qf_teil
 qf_pruefe "in der Pause faellt nichts ($zeile -> $TEIL_ZEILE)" test "$TEIL_ZEILE" -eq "$zeile"
 qf_bildschirmfoto spiel_pause
+qf_pruefe "PAUSE steht im Feld" qf_text_sichtbar spiel_pause schrift_020 380 400 "PAUSE"
 qf_fallen_in_der_pause
 qf_teil
 qf_pruefe "nach dem Sturz in der Pause steht der naechste Stein oben" \
@@ -83,14 +84,22 @@ qf_warte_auf_anzahl "#o> MenuSpiel - weiter" 3
 qf_spiele_bis_ende 3 spiel_reihe
 reihen=$(qf_reihen)
 echo "ok: $QF_ZUEGE Steine, $reihen Reihen"
+qf_pruefe "die Stufe" qf_text_sichtbar spiel_reihe schrift_012 370 75 "GESCHWINDIGKEITSSTUFE: 1"
+qf_pruefe "der naechste Block" qf_text_sichtbar spiel_reihe schrift_012 750 80 "NÄCHSTER BLOCK: "
+qf_pruefe "die geloesten Reihen" qf_text_sichtbar spiel_reihe schrift_012 750 250 "GELÖSTE REIHEN: "
+qf_pruefe "ihre Zahl nach der ersten ($QF_REIHEN_FOTO)" \
+    qf_text_sichtbar spiel_reihe schrift_020 820 280 "$QF_REIHEN_FOTO"
+qf_pruefe "PAUSE MIT [ESC]" qf_text_sichtbar spiel_reihe schrift_012 50 100 "  PAUSE MIT [ESC]"
 qf_pruefe "mindestens drei Reihen geloest" test "$reihen" -ge 3
 qf_pruefe "das Spiel zaehlt die Reihen wie das Modell" \
     qf_log_enthaelt "#o> MenuSpiel - SPIEL VORÜBER, GELÖSTE REIHEN: $reihen"
 sleep 0.5
 qf_bildschirmfoto spiel_ende
+qf_pruefe "SPIEL VORÜBER!" qf_text_sichtbar spiel_ende schrift_020 300 400 "SPIEL VORÜBER!"
+qf_pruefe "ZUR AUSWERTUNG" qf_text_sichtbar spiel_ende schrift_012 404 458 "ZUR AUSWERTUNG"
 qf_druecke Escape
 sleep 0.3
-qf_pruefe "nach dem Spielende keine Pause mehr" test "$(qf_log_anzahl "MenuSpiel - Pause")" -eq 3
+qf_pruefe "nach dem Spielende keine Pause mehr" test "$(qf_zaehle_log "MenuSpiel - Pause")" -eq 3
 
 qf_klicke 480 466
 qf_warte_auf_log "#o> MenuAuswertung - GELÖSTE REIHEN: $reihen, PLATZ 2"
@@ -98,6 +107,9 @@ qf_tippe te
 qf_druecke semicolon
 qf_tippe st
 qf_foto_eingeblendet auswertung 600 650 "255,255,255"
+qf_pruefe "Bericht mit Platz 2" qf_text_sichtbar auswertung schrift_020 50 150 \
+    "\n\nGELÖSTE REIHEN: $reihen\n\nERREICHTER PLATZ: 2\n\nNAME FÜR DIE LISTE DES RUHMS:"
+qf_pruefe "der getippte Name im Feld" qf_text_sichtbar auswertung schrift_012 54 473 "te;st"
 qf_pruefe_aufforderung
 qf_druecke Return
 sleep 0.3
@@ -106,7 +118,10 @@ qf_warte_auf_log "#o> MenuBestenliste - 3 Einträge"
 qf_pruefe "der Name steht ohne ';' auf Platz 2" \
     test "$(cat "$QF_ARBEIT/quaderfall.dll")" = "ANNA|50;test|$reihen;BERT|1;"
 qf_foto_ruhmeshalle bestenliste
-qf_pruefe_ruhmeshalle bestenliste 3
+qf_pruefe "Namen mit Platz" qf_text_sichtbar bestenliste schrift_020 50 150 \
+    "\n\n\n 1. ANNA\n 2. test\n 3. BERT"
+qf_pruefe "Reihen daneben" qf_text_sichtbar bestenliste schrift_020 750 150 "\n\n\n50\n$reihen\n1"
+qf_pruefe_nichts_darunter bestenliste 3
 
 qf_beende_mit_escape
 qf_pruefe "Ende mit Rueckgabewert 0" test "$QF_ENDE" -eq 0

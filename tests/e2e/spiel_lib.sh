@@ -1,30 +1,23 @@
-# Helpers for the end-to-end tests of a game: into the game, the test player
-# (qf_spieler) and log counts. Sourced after lib.sh.
-# Set by CTest: QF_EINSTIEG (the program starting at QF_BILDSCHIRM), QF_SPIELER.
+# Helpers for the end-to-end tests of a game: the way into it, the test
+# player (qf_spieler) and its moves. Sourced after lib.sh.
+# Set by CTest: QF_SPIELER.
 
 QF_SPIELER_DIR="$QF_ARBEIT/spieler"
 mkdir -p "$QF_SPIELER_DIR"
 QF_ZUSTAND="$QF_SPIELER_DIR/zustand"
 
-# The game screen, reached at once: the main menu's way in is not there yet.
+# The game as a player reaches it: Escape ends the intro, the main menu's
+# "KLÖTZCHEN STAPELN" starts the game. Arguments go to qf_starte.
 qf_starte_im_spiel() {
-    QF_BINARY=$QF_EINSTIEG
-    qf_starte QF_BILDSCHIRM=100 "$@"
+    qf_starte "$@"
+    qf_bildschirm 0
+    sleep 1
+    qf_druecke Escape
+    qf_bildschirm 10
+    qf_menue_zeigt hauptmenue 404 258 "KLÖTZCHEN STAPELN"
+    qf_klicke 488 266
+    qf_bildschirm 100
     qf_warte_auf_log "#o> MenuSpiel - Spiel beginnt" 60
-}
-
-qf_log_anzahl() {
-    grep -cF -- "$1" "$QF_ARBEIT/ausgabe.log" 2>/dev/null
-}
-
-# qf_warte_auf_anzahl "text" n [seconds]: until the text stands n times in the log.
-qf_warte_auf_anzahl() {
-    grenze=$(( $(date +%s) + ${3:-20} ))
-    while [ "$(qf_log_anzahl "$1")" -lt "$2" ]; do
-        [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "'$1' steht nicht $2-mal im Log"
-        qf_laeuft || qf_scheitern "das Spiel endete, bevor '$1' $2-mal im Log stand"
-        sleep 0.1
-    done
 }
 
 # A click held long enough for a slow frame: widgets read the live button
@@ -147,7 +140,7 @@ qf_reihen() {
 
 # qf_spiele_bis_ende ZIEL [picture]: places pieces until ZIEL rows are dissolved,
 # then drops them where they start until the game is over. The picture is
-# taken after the first dissolved row.
+# taken after the first dissolved row, which QF_REIHEN_FOTO counts.
 qf_spiele_bis_ende() {
     zuege=0
     while ! qf_log_enthaelt "SPIEL VORÜBER"; do
@@ -158,6 +151,7 @@ qf_spiele_bis_ende() {
         if [ -n "${2:-}" ] && [ "$vorher" -eq 0 ] && [ "$(qf_reihen)" -gt 0 ]; then
             sleep 0.1
             qf_bildschirmfoto "$2"
+            QF_REIHEN_FOTO=$(qf_reihen)
         fi
         if [ "$QF_ENDE_GEPLANT" -eq 1 ]; then
             qf_warte_auf_log "SPIEL VORÜBER" 20
@@ -220,19 +214,9 @@ qf_pruefe_aufforderung() {
     qf_pruefe "die Aufforderung blinkt etwa zehn Sekunden (bis $dauer s)" test "$dauer" -ge 9
 }
 
-# qf_zeile_beschriftet NAME k: line k (from 0) of the hall of fame has a name and a score.
-qf_zeile_beschriftet() {
-    y=$((234 + 28 * $2))
-    qf_tinte "$1" 50 "$y" 600 28 && qf_tinte "$1" 750 "$y" 60 28
-}
-
-# The hall of fame shows `anzahl` lines of place, name and score, and nothing below.
-qf_pruefe_ruhmeshalle() {
-    k=0
-    while [ $k -lt "$2" ]; do
-        qf_pruefe "$1: Zeile $((k + 1)) mit Name und Punkten" qf_zeile_beschriftet "$1" $k
-        k=$((k + 1))
-    done
+# qf_pruefe_nichts_darunter NAME n: below the n lines of the hall of fame the
+# screenshot shows no text.
+qf_pruefe_nichts_darunter() {
     if [ "$2" -lt 10 ] && qf_tinte "$1" 50 $((234 + 28 * $2)) 760 28; then
         qf_scheitern "$1: unter der Liste steht noch etwas"
     fi
