@@ -10,6 +10,11 @@ QF_ZUSTAND="$QF_SPIELER_DIR/zustand"
 # "KLÖTZCHEN STAPELN" starts the game. Arguments go to qf_starte.
 qf_starte_im_spiel() {
     qf_starte "$@"
+    qf_ins_spiel
+}
+
+# From the intro of a game started otherwise (qf_starte_mit_steuerung) into the game.
+qf_ins_spiel() {
     qf_bildschirm 0
     sleep 1
     qf_druecke Escape
