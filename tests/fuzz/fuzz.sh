@@ -21,7 +21,7 @@ fi
 bau=$(cd "$1" && pwd)/tests/fuzz
 sekunden=$2
 shift 2
-ziele=${*:-einstellungen bild_beschreibung bild_streifen schrift_beschreibung widget_ordner steuerung texteingabe}
+ziele=${*:-einstellungen bild_beschreibung bild_streifen schrift_beschreibung widget_ordner steuerung bestenliste texteingabe}
 
 # The targets' private directories go below one of our own, removed at the end.
 lauf=$(mktemp -d /dev/shm/qf-fuzz-lauf.XXXXXX 2>/dev/null || mktemp -d)
