@@ -70,17 +70,9 @@ protected:
     }
 };
 
-TEST_F(Regeln, NeuesSpiel)
-{
-    EXPECT_EQ(0, punkte);
-    EXPECT_EQ(1, regeln.Stufe());
-    EXPECT_EQ(1, regeln.Balkenhoehe());
-    EXPECT_FALSE(regeln.Wiederholt());
-    EXPECT_EQ(4, uhren.zaehler_anzahl) << "the registry gets the four counters the rules use";
-}
-
 TEST_F(Regeln, TaktergebnisseZaehlenGeloesteReihen)
 {
+    EXPECT_EQ(0, punkte) << "a new game starts from 0";
     EXPECT_EQ(Spielregeln::KEINER, regeln.Werte(0));
     EXPECT_EQ(0, punkte);
     EXPECT_EQ(Spielregeln::AUFSCHLAG, regeln.Werte(1));
