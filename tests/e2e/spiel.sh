@@ -1,7 +1,8 @@
 #!/bin/sh
-# A whole game by keyboard, from the intro and the main menu on: pause (the piece stays, Space still drops it), the
-# soft drop, auto-repeat, then the test player places pieces with Left, Right,
-# Up and Space until rows dissolve, and stacks them until "SPIEL VORÜBER!".
+# A whole game by keyboard, from the intro and the main menu on: pause (the
+# piece stays, Space still drops it), auto-repeat and the soft drop, then the
+# test player places pieces with Left, Right, Up and Space until two rows
+# dissolve, and stacks them until "SPIEL VORÜBER!".
 # Every piece's lock is checked against the model. Then the results screen
 # places the game in a list of two, the name typed there is stored (without
 # its ";"), and the hall of fame shows the list of three.
@@ -50,7 +51,7 @@ qf_warte_auf_spalte $((spalte + 1))
 sleep 0.4
 qf_teil
 qf_pruefe "und zurueck ($TEIL_SPALTE)" test "$TEIL_SPALTE" -eq "$spalte"
-qf_halte Left 1.0
+qf_halte Left 2.0
 sleep 0.2
 qf_teil
 qf_pruefe "lange gehalten: bis an die Wand (linke Zelle $TEIL_LINKS)" test "$TEIL_LINKS" -eq 0
@@ -81,7 +82,7 @@ qf_fallen_in_der_pause
 qf_druecke Escape
 qf_warte_auf_anzahl "#o> MenuSpiel - weiter" 3
 
-qf_spiele_bis_ende 3 spiel_reihe
+qf_spiele_bis_ende 2 spiel_reihe
 reihen=$(qf_reihen)
 echo "ok: $QF_ZUEGE Steine, $reihen Reihen"
 qf_pruefe "die Stufe" qf_text_sichtbar spiel_reihe schrift_012 370 75 "GESCHWINDIGKEITSSTUFE: 1"
@@ -90,7 +91,7 @@ qf_pruefe "die geloesten Reihen" qf_text_sichtbar spiel_reihe schrift_012 750 25
 qf_pruefe "ihre Zahl nach der ersten ($QF_REIHEN_FOTO)" \
     qf_text_sichtbar spiel_reihe schrift_020 820 280 "$QF_REIHEN_FOTO"
 qf_pruefe "PAUSE MIT [ESC]" qf_text_sichtbar spiel_reihe schrift_012 50 100 "  PAUSE MIT [ESC]"
-qf_pruefe "mindestens drei Reihen geloest" test "$reihen" -ge 3
+qf_pruefe "mindestens zwei Reihen geloest" test "$reihen" -ge 2
 qf_pruefe "das Spiel zaehlt die Reihen wie das Modell" \
     qf_log_enthaelt "#o> MenuSpiel - SPIEL VORÜBER, GELÖSTE REIHEN: $reihen"
 sleep 0.5
@@ -103,14 +104,15 @@ qf_pruefe "nach dem Spielende keine Pause mehr" test "$(qf_zaehle_log "MenuSpiel
 
 qf_klicke 480 466
 qf_warte_auf_log "#o> MenuAuswertung - GELÖSTE REIHEN: $reihen, PLATZ 2"
+eintritt=$(date +%s)
 qf_tippe te
 qf_druecke semicolon
 qf_tippe st
+qf_pruefe_aufforderung "$eintritt"
 qf_foto_eingeblendet auswertung 600 650 "255,255,255"
 qf_pruefe "Bericht mit Platz 2" qf_text_sichtbar auswertung schrift_020 50 150 \
     "\n\nGELÖSTE REIHEN: $reihen\n\nERREICHTER PLATZ: 2\n\nNAME FÜR DIE LISTE DES RUHMS:"
 qf_pruefe "der getippte Name im Feld" qf_text_sichtbar auswertung schrift_012 54 473 "te;st"
-qf_pruefe_aufforderung
 qf_druecke Return
 sleep 0.3
 qf_klicke 830 715

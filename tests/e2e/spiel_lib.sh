@@ -26,10 +26,11 @@ qf_ins_spiel() {
 }
 
 # A click held long enough for a slow frame: widgets read the live button
-# state while they are drawn, so a press must last past one whole frame.
+# state while they are drawn, so a press must last past one whole frame
+# (on a loaded machine a frame may take half a second).
 qf_klicke() {
-    xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.3 mouseup 1
-    sleep 0.2
+    xdotool mousemove "$1" "$2" sleep 0.3 mousedown 1 sleep 0.8 mouseup 1
+    sleep 0.3
 }
 
 # A tap: pressed and released by one xdotool call, so that a slow start of
@@ -195,28 +196,40 @@ qf_tinte() {
     [ "$hellste" -lt 100 ]
 }
 
-# The name prompt of the results screen: it blinks from entry on, and after
-# about ten seconds it stays off.
+# qf_dunkler NAME X Y W H: the rectangle holds pixels much darker than the
+# background at (600, 650). Relative, so it holds while the screen fades in.
+qf_dunkler() {
+    hell=$(convert "$QF_ERGEBNISSE/$1.png" -crop 1x1+600+650 +repage -colorspace gray \
+        -format '%[fx:int(255*p{0,0})]' info:)
+    dunkel=$(convert "$QF_ERGEBNISSE/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray \
+        -format '%[fx:int(255*minima)]' info:)
+    [ "$dunkel" -lt $((hell - 60)) ]
+}
+
+# qf_pruefe_aufforderung SEKUNDE: the name prompt of the results screen blinks
+# from entry (at that second) on, and after about ten seconds it stays off.
+# Watched from the entry on, the fade-in included: at a low frame rate the
+# fade may last as long as the blinking.
 qf_pruefe_aufforderung() {
-    beginn=$(date +%s)
-    while ! { qf_bildschirmfoto aufforderung && qf_tinte aufforderung 470 470 300 28; }; do
-        [ $(( $(date +%s) - beginn )) -lt 5 ] || qf_scheitern "keine Aufforderung zum Namen"
+    beginn=$1
+    while ! { qf_bildschirmfoto aufforderung && qf_dunkler aufforderung 470 470 300 28; }; do
+        [ $(( $(date +%s) - beginn )) -lt 20 ] || qf_scheitern "keine Aufforderung zum Namen"
         sleep 0.2
     done
     echo "ok: die Aufforderung erscheint"
     aus=0
     while [ $aus -lt 8 ]; do
-        [ $(( $(date +%s) - beginn )) -lt 40 ] || qf_scheitern "die Aufforderung blinkt ohne Ende"
+        [ $(( $(date +%s) - beginn )) -lt 60 ] || qf_scheitern "die Aufforderung blinkt ohne Ende"
         sleep 0.4
         qf_bildschirmfoto aufforderung
-        if qf_tinte aufforderung 470 470 300 28; then
+        if qf_dunkler aufforderung 470 470 300 28; then
             aus=0
         else
             aus=$((aus + 1))
         fi
     done
     dauer=$(( $(date +%s) - beginn ))
-    qf_pruefe "die Aufforderung blinkt etwa zehn Sekunden (bis $dauer s)" test "$dauer" -ge 9
+    qf_pruefe "die Aufforderung blinkt etwa zehn Sekunden (aus seit $dauer s)" test "$dauer" -ge 11
 }
 
 # qf_pruefe_nichts_darunter NAME n: below the n lines of the hall of fame the
