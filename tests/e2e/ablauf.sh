@@ -9,7 +9,7 @@ MENUEMUSIK="#o> Musik 'daten/geraeuschkulisse/musik/hauptmenue.xm'"
 
 hauptmenue() {
     qf_bildschirm 10 "$1"
-    qf_menue_zeigt hauptmenue 404 258 "KLÖTZCHEN STAPELN"
+    qf_menue_da hauptmenue 404 258 "KLÖTZCHEN STAPELN"
 }
 
 knopf() {

@@ -117,13 +117,19 @@ qf_tippe() {
     done
 }
 
+# qf_bild name: the file of a screenshot. Each test keeps its own (tests run
+# side by side and must not overwrite each other's pictures).
+qf_bild() {
+    echo "$QF_ERGEBNISSE/${QF_TEST}_$1.png"
+}
+
 qf_bildschirmfoto() {
-    import -window root "$QF_ERGEBNISSE/$1.png"
+    import -window root "$(qf_bild "$1")"
 }
 
 # The colour of a screenshot's pixel as "r,g,b" (0..255).
 qf_pixel() {
-    convert "$QF_ERGEBNISSE/$1.png" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
+    convert "$(qf_bild "$1")" -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' info:
 }
 
 # qf_warte_ende [seconds]: waits for the game to end; its exit code in QF_ENDE.
@@ -225,11 +231,18 @@ qf_warte_auf_menue() {
     qf_warte_auf_farbe 1015 764 "255,255,255" 60
 }
 
-# qf_menue_zeigt bild x y "text": waits until the screen on display shows the text
-# (schrift_012), then until it has faded in, and keeps that screenshot as "bild".
-qf_menue_zeigt() {
+# qf_menue_da bild x y "text": waits until the screen on display shows the text
+# (schrift_012): it runs and takes clicks, though it may still be fading in.
+qf_menue_da() {
     xdotool mousemove 1010 300
     qf_warte_auf_text "$1" schrift_012 "$2" "$3" "$4"
+}
+
+# qf_menue_zeigt bild x y "text": as qf_menue_da, then waits until the screen has
+# faded in (the fade counts frames: slow on a loaded machine) and keeps that
+# screenshot as "bild".
+qf_menue_zeigt() {
+    qf_menue_da "$@"
     qf_warte_auf_menue
     qf_bildschirmfoto "$1"
 }
@@ -239,7 +252,7 @@ qf_menue_zeigt() {
 qf_text_sichtbar() {
     schrift="$QF_DATEN_DIR/bilder/eingabe/schriften/$2"
     [ -e "$QF_ARBEIT/$2.ppm" ] || convert "$schrift.bmp" "ppm:$QF_ARBEIT/$2.ppm"
-    convert "$QF_ERGEBNISSE/$1.png" "ppm:$QF_ARBEIT/$1.ppm"
+    convert "$(qf_bild "$1")" "ppm:$QF_ARBEIT/$1.ppm"
     bericht=$("$QF_WERKZEUGE/text_pruefen" "$QF_ARBEIT/$1.ppm" "$QF_ARBEIT/$2.ppm" "$schrift.konfig" \
               "$3" "$4" "$5")
     ergebnis=$?

@@ -18,20 +18,31 @@ knopf() {
     qf_klick $(( $1 + 88 )) $(( $2 + 16 )) 0.2
 }
 
-# Each screen waited for by a text only it shows.
+# Each screen waited for by a text only it shows; on the first visit also
+# until it has faded in, for the pictures that are checked.
+zeigt() {
+    if [ "$1" -eq 1 ]; then
+        shift
+        qf_menue_zeigt "$@"
+    else
+        shift
+        qf_menue_da "$@"
+    fi
+}
+
 hauptmenue() {
     qf_bildschirm 10 "$1"
-    qf_menue_zeigt hauptmenue 404 258 "KLÖTZCHEN STAPELN"
+    zeigt "$1" hauptmenue 404 258 "KLÖTZCHEN STAPELN"
 }
 
 hilfe() {
     qf_bildschirm 80 "$1"
-    qf_menue_zeigt hilfe 300 300 "STEUERUNG:"
+    zeigt "$1" hilfe 300 300 "STEUERUNG:"
 }
 
 ueber() {
     qf_bildschirm 70 "$1"
-    qf_menue_zeigt ueber 400 250 "QUENTABOR:"
+    zeigt "$1" ueber 400 250 "QUENTABOR:"
 }
 
 menue_zeigt_musik_einmal() {

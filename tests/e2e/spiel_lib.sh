@@ -191,7 +191,7 @@ qf_foto_ruhmeshalle() {
 
 # qf_tinte NAME X Y W H: the rectangle of the screenshot holds dark ink (text).
 qf_tinte() {
-    hellste=$(convert "$QF_ERGEBNISSE/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray \
+    hellste=$(convert "$(qf_bild "$1")" -crop "$4x$5+$2+$3" +repage -colorspace gray \
         -format '%[fx:int(255*minima)]' info:)
     [ "$hellste" -lt 100 ]
 }

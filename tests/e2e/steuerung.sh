@@ -132,7 +132,7 @@ qf_pruefe "Escape schreibt stg.konfig" \
     test "$(cat "$QF_ARBEIT/stg.konfig")" = "$(printf 'DREHTASTE=3\nPAUSETASTE=5\nSTURZTASTE=7')"
 qf_pruefe "die Hauptmenuemusik laeuft weiter" test "$(qf_zaehle_log "$MENUEMUSIK")" -eq 1
 
-qf_menue_zeigt hauptmenue_zurueck 404 258 "KLÖTZCHEN STAPELN"
+qf_menue_da hauptmenue_zurueck 404 258 "KLÖTZCHEN STAPELN"
 qf_taste Escape
 qf_warte_ende 20
 qf_pruefe "Ende mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0

@@ -41,7 +41,7 @@ qf_taste Escape
 qf_bildschirm 10 2
 qf_pruefe "Drehen und, gehalten, auch Pause auf Knopf 3" \
     test "$(cat "$QF_ARBEIT/stg.konfig")" = "$(printf 'DREHTASTE=3\nPAUSETASTE=3\nSTURZTASTE=-1')"
-qf_menue_zeigt hauptmenue_zurueck 404 258 "KLÖTZCHEN STAPELN"
+qf_menue_da hauptmenue_zurueck 404 258 "KLÖTZCHEN STAPELN"
 qf_taste Escape
 qf_warte_ende 20
 qf_pruefe "Ende mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0
