@@ -12,8 +12,9 @@ hauptmenue() {
     qf_menue_da hauptmenue 404 258 "KLÖTZCHEN STAPELN"
 }
 
+# knopf x y "log line" n: a button clicked in its middle until the log line stands there n times.
 knopf() {
-    qf_klick $(( $1 + 88 )) $(( $2 + 16 )) 0.2
+    qf_klick_bis $(( $1 + 88 )) $(( $2 + 16 )) "$3" "$4"
 }
 
 menuemusik_geladen() {
@@ -28,15 +29,15 @@ qf_taste Escape
 hauptmenue 1
 qf_pruefe "Hauptmenuemusik nach dem Intro" menuemusik_geladen 1
 
-knopf 400 250
+knopf 400 250 "#o> Bildschirm 100" 1
 qf_bildschirm 100
 qf_warte_auf_log "#o> MenuSpiel - Spiel beginnt" 60
 sleep 1
-knopf 50 150
+knopf 50 150 "#o> Bildschirm 10" 2
 hauptmenue 2
 qf_pruefe "nach dem Spiel die Hauptmenuemusik von vorn" menuemusik_geladen 2
 
-knopf 400 300
+knopf 400 300 "#o> Bildschirm 30" 1
 qf_bildschirm 30
 qf_warte_auf_log "#o> Musik 'daten/geraeuschkulisse/musik/ruhmeshalle.ogg'"
 qf_warte_auf_log "#o> MenuBestenliste - "

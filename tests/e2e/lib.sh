@@ -264,6 +264,18 @@ qf_text_fehlt() {
     ! qf_text_sichtbar "$@" 2>/dev/null
 }
 
+# qf_zeigt_bald bild schrift x y "text" seconds: screenshots until one shows the
+# text; false (and no failure) when none has within the time.
+qf_zeigt_bald() {
+    grenze=$(( $(date +%s) + $6 ))
+    while [ "$(date +%s)" -lt "$grenze" ]; do
+        qf_bildschirmfoto "$1"
+        qf_text_sichtbar "$1" "$2" "$3" "$4" "$5" 2>/dev/null && return 0
+        sleep 0.1
+    done
+    return 1
+}
+
 # qf_warte_auf_text bild schrift x y "text" [seconds]: screenshots until one shows the
 # text. A screen is logged before it loads, so this is how a test knows that the
 # screen it waits for is the one on display (and its widgets can be clicked).
@@ -288,6 +300,37 @@ qf_starte_mit_steuerung() {
     : >"$QF_BEFEHLE"
     qf_starte QF_JOYSTICK_BEFEHLE="$QF_BEFEHLE" \
         LD_PRELOAD="$QF_JOYSTICK_LIB${LD_PRELOAD:+ $LD_PRELOAD}" "$@"
+}
+
+# qf_klick_bis x y "log line" n: clicks until the log line stands there n times.
+# Widgets read the live button state, so a frame slower than the press (a
+# loaded machine, the sanitizer build) misses it; then the click is repeated.
+# Each try waits long enough that a click taken late is never doubled.
+qf_klick_bis() {
+    for versuch in 1 2 3 4; do
+        qf_klick "$1" "$2" 0.4
+        grenze=$(( $(date +%s) + 10 ))
+        while [ "$(date +%s)" -lt "$grenze" ]; do
+            [ "$(qf_zaehle_log "$3")" -ge "$4" ] && return 0
+            qf_laeuft || qf_scheitern "das Spiel endete nach dem Klick auf ($1, $2)"
+            sleep 0.1
+        done
+    done
+    qf_scheitern "der Klick auf ($1, $2) fuehrt nicht zu '$3' ($4-mal)"
+}
+
+# qf_steuerknopf_bis n "log line" k: as qf_klick_bis, with controller button n.
+qf_steuerknopf_bis() {
+    for versuch in 1 2 3 4; do
+        qf_steuerknopf "$1" 0.4
+        grenze=$(( $(date +%s) + 10 ))
+        while [ "$(date +%s)" -lt "$grenze" ]; do
+            [ "$(qf_zaehle_log "$2")" -ge "$3" ] && return 0
+            qf_laeuft || qf_scheitern "das Spiel endete nach Steuerknopf $1"
+            sleep 0.1
+        done
+    done
+    qf_scheitern "Steuerknopf $1 fuehrt nicht zu '$2' ($3-mal)"
 }
 
 # qf_steuerung "hut 2" | "knopf 3 1" | "achse 1 -1234"

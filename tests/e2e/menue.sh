@@ -13,9 +13,14 @@ beschriftung() {
     qf_text_sichtbar "$1" schrift_012 $(( $2 + 4 )) $(( $3 + 8 )) "$4"
 }
 
-# knopf x y: a menu button clicked in its middle (all are 176 x 32).
+# knopf x y ["log line" n]: a menu button clicked in its middle (all are
+# 176 x 32), again until the log line stands there n times.
 knopf() {
-    qf_klick $(( $1 + 88 )) $(( $2 + 16 )) 0.2
+    if [ $# -eq 4 ]; then
+        qf_klick_bis $(( $1 + 88 )) $(( $2 + 16 )) "$3" "$4"
+    else
+        qf_klick $(( $1 + 88 )) $(( $2 + 16 )) 0.4
+    fi
 }
 
 # Each screen waited for by a text only it shows; on the first visit also
@@ -74,7 +79,7 @@ sleep 1
 qf_pruefe "der verborgene Knopf fuehrt nirgends hin" test "$(qf_zaehle_log '#o> Bildschirm')" -eq 2
 
 # Help: in by its button, out by Escape; in again, out by its button.
-knopf 400 350
+knopf 400 350 "#o> Bildschirm 80" 1
 hilfe 1
 qf_pruefe "der Hilfetext Wort fuer Wort" qf_text_sichtbar hilfe schrift_012 300 300 "$HILFE"
 qf_pruefe "WANDELT EUCH!" beschriftung hilfe 400 200 "  WANDELT EUCH!"
@@ -85,26 +90,26 @@ qf_pruefe "WANDELT EUCH! bleibt in der Hilfe" test "$(qf_zaehle_log '#o> Bildsch
 qf_taste Escape
 hauptmenue 2
 qf_pruefe "nach der Hilfe laeuft die Hauptmenuemusik weiter" menue_zeigt_musik_einmal
-knopf 400 350
+knopf 400 350 "#o> Bildschirm 80" 2
 hilfe 2
-knopf 400 700
+knopf 400 700 "#o> Bildschirm 10" 3
 hauptmenue 3
 
 # About: in, out by Escape; in again, out by its button.
-knopf 400 400
+knopf 400 400 "#o> Bildschirm 70" 1
 ueber 1
 qf_pruefe "der Text ueber das Spiel" qf_text_sichtbar ueber schrift_012 400 250 "$UEBER"
 qf_pruefe "NUN WEIß ICH!" beschriftung ueber 400 700 " NUN WEIß ICH!"
 qf_taste Escape
 hauptmenue 4
-knopf 400 400
+knopf 400 400 "#o> Bildschirm 70" 2
 ueber 2
-knopf 400 700
+knopf 400 700 "#o> Bildschirm 10" 5
 hauptmenue 5
 qf_pruefe "nach dem Ueber-Bildschirm laeuft die Hauptmenuemusik weiter" menue_zeigt_musik_einmal
 
 # Quit by the button.
-knopf 400 450
+knopf 400 450 "Programm erfolgreich beendet" 1
 qf_warte_ende 20
 qf_pruefe "ERLÖSE MICH! beendet mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0
 qf_pruefe "letzte Zeile" test "$(tail -n 1 "$QF_ARBEIT/ausgabe.log")" = "Programm erfolgreich beendet"

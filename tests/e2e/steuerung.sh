@@ -77,8 +77,7 @@ set -- $(qf_zeiger)
 qf_pruefe "nach rechts in 20er-Schritten (von 300 nach $1)" um_vielfache_von_20 $(( $1 - 300 ))
 qf_pruefe "die Hoehe bleibt (ist $2)" test "$2" -eq 716
 qf_pruefe "der Zeiger steht auf EINSTELLEN" test "$1" -le 576
-qf_steuerknopf 0
-qf_bildschirm 90
+qf_steuerknopf_bis 0 "#o> Bildschirm 90" 1
 
 # The settings screen, fresh: rotate is button 1, nothing else assigned.
 qf_menue_zeigt einstellungen 400 650 "EINST.-NR.:1   WAR GEDR.: 0"
@@ -107,9 +106,13 @@ qf_steuerung "achse 1 0"
 qf_steuerung "achse 3 0"
 
 # Assigning: EINSTELLEN!, then one press each for rotate, pause and drop.
-zeiger_nach 488 466
-qf_klick 488 466 0.2
-zeiger_nach 1010 300
+# The click switches the assignment mode on: the prompt appears (again, if missed).
+for versuch in 1 2 3 4 5; do
+    zeiger_nach 488 466
+    qf_klick 488 466 0.4
+    zeiger_nach 1010 300
+    qf_zeigt_bald einstellungen_drehen schrift_012 400 500 "Taste für Drehen drücken" 5 && break
+done
 qf_pruefe "Aufforderung fuer das Drehen blinkt" blinkt einstellungen_drehen 400 500 "Taste für Drehen drücken"
 halte 3 einstellungen_drehen "EINST.-NR.:2   WAR GEDR.: 1"
 qf_pruefe "Aufforderung fuer die Pause blinkt" blinkt einstellungen_pause 400 500 "Taste für Pause drücken"

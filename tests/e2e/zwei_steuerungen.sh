@@ -16,17 +16,20 @@ qf_pruefe "zwei Spielsteuerungen" qf_text_sichtbar hauptmenue_zwei schrift_012 3
 qf_pruefe "beide Namen" qf_text_sichtbar hauptmenue_zwei schrift_012 400 560 \
     "o Quaderfall Testpad\no Quaderfall Zweitpad"
 
-qf_klick 488 716 0.2
-qf_bildschirm 90
+qf_klick_bis 488 716 "#o> Bildschirm 90" 1
 qf_menue_zeigt geraetewahl 400 220 "Quaderfall Testpad"
 qf_pruefe "GERÄT AUSWÄHLEN!" qf_text_sichtbar geraetewahl schrift_020 380 170 "GERÄT AUSWÄHLEN!"
 qf_pruefe "Schritt 0" qf_text_sichtbar geraetewahl schrift_012 400 650 "EINST.-NR.:0   WAR GEDR.: 0"
 
-# In assignment mode any button chooses the device.
-qf_klick 488 466 0.2
-xdotool mousemove 1010 300
+# In assignment mode any button chooses the device: button 6 held while
+# EINSTELLEN! is clicked (again, if the click was missed).
 qf_steuerung "knopf 6 1"
-qf_warte_auf_text geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 1" 20
+for versuch in 1 2 3 4 5; do
+    qf_klick 488 466 0.4
+    xdotool mousemove 1010 300
+    qf_zeigt_bald geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 1" 5 && break
+done
+qf_warte_auf_text geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 1" 5
 qf_steuerung "knopf 6 0"
 qf_warte_auf_text geraet_gewaehlt schrift_012 400 650 "EINST.-NR.:1   WAR GEDR.: 0" 20
 qf_pruefe "nach der Wahl EINSTELLUNGEN" qf_text_sichtbar geraet_gewaehlt schrift_020 380 170 "EINSTELLUNGEN"
