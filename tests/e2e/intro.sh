@@ -10,14 +10,15 @@ jetzt_ms() {
 }
 
 # The red block of the sign (drawn at 400, 40) at (490, 145), over the blue of
-# the logo (29, 40, 75): red wins there once the sign is a quarter faded in.
-# A fade takes 100 frames, so on a loaded machine it may not be complete
-# before the veil returns, which darkens both alike.
+# the logo (29, 40, 75). The logo's fade-in and the black veil scale red and
+# blue alike; the sign raises red against blue, past 60 % of it at a tenth
+# faded in. A fade takes 100 frames, so on a loaded machine the sign may not
+# be complete before the veil returns.
 zeichen_sichtbar() {
     farbe=$(qf_pixel "$1" 490 145)
     r=${farbe%%,*}
     b=${farbe##*,}
-    [ "$r" -gt $((b + 10)) ]
+    [ "$b" -ge 20 ] && [ $((r * 100)) -ge $((b * 60)) ]
 }
 
 zwischen() {
