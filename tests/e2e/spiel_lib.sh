@@ -199,9 +199,9 @@ qf_tinte() {
 # qf_dunkler NAME X Y W H: the rectangle holds pixels much darker than the
 # background at (600, 650). Relative, so it holds while the screen fades in.
 qf_dunkler() {
-    hell=$(convert "$QF_ERGEBNISSE/$1.png" -crop 1x1+600+650 +repage -colorspace gray \
+    hell=$(convert "$(qf_bild "$1")" -crop 1x1+600+650 +repage -colorspace gray \
         -format '%[fx:int(255*p{0,0})]' info:)
-    dunkel=$(convert "$QF_ERGEBNISSE/$1.png" -crop "$4x$5+$2+$3" +repage -colorspace gray \
+    dunkel=$(convert "$(qf_bild "$1")" -crop "$4x$5+$2+$3" +repage -colorspace gray \
         -format '%[fx:int(255*minima)]' info:)
     [ "$dunkel" -lt $((hell - 60)) ]
 }
