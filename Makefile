@@ -19,7 +19,7 @@ SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_err
 	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
 
 .PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps build spielverzeichnis clean \
-	install uninstall deb bildschirmfotos
+	install uninstall deb bildschirmfotos bench
 
 run: build spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
@@ -72,5 +72,13 @@ deb: deps
 bildschirmfotos: build
 	tools/bildschirmfotos.sh $(BUILD) docs/bilder
 
+# The benchmark table (tests/bench); BENCH_VERGLEICH=<commit> adds a column for that
+# commit, built in $(BUILD)-vergleich; BENCH_RUNDEN runs each binary that often.
+BENCH_VERGLEICH ?=
+BENCH_RUNDEN    ?= 3
+bench: build
+	JOBS=$(JOBS) tests/bench/messen.sh $(BUILD) "$(BENCH_VERGLEICH)" $(BENCH_RUNDEN)
+
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD) $(BUILD)-vergleich
+	git worktree prune 2>/dev/null || true

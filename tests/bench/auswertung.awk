@@ -1,0 +1,102 @@
+# Figures of one benchmark run, from the records of tests/bench/messung.c.
+# Prints one line per figure: "key<TAB>value"; keys sort into the table of
+# tests/bench/tabelle.awk. Times in ms, memory in MB.
+#
+# Steady state of a screen visit: from RUHE_AB s after its entry to RUHE_VOR
+# s before the next; visits shorter than RUHE_MIN s of steady state count not.
+
+BEGIN {
+    RUHE_AB = 3.0
+    RUHE_VOR = 0.5
+    RUHE_MIN = 1.5
+    OFS = "\t"
+    ns = 0; nb = 0
+}
+
+$1 == "A" { start_mono = $2; start_seit = $3 }
+$1 == "S" {
+    ns++
+    st[ns] = $2; cpu[ns] = $3; cpuh[ns] = $4; ah[ns] = $5; asp[ns] = $6; aa[ns] = $7; schlaf[ns] = $8
+}
+$1 == "B" {
+    nb++
+    bt[nb] = $2; bn[nb] = $3
+    # Swaps before this entry: the last is the screen loop's own pass, the one
+    # before it ends the frame in which the choice was made.
+    vorher[nb] = ns
+}
+$1 == "R" { if ($4 > hwm) hwm = $4 }
+$1 == "H" {
+    # Origins of the allocations since the previous entry, for that visit.
+    herkunft[nb, $3] += $4
+    if (!((nb, $3) in gesehen)) { gesehen[nb, $3] = 1; hnamen[nb] = hnamen[nb] " " $3 }
+}
+
+function ms(d) { return sprintf("%.2f", d / 1e6) }
+
+END {
+    if (ns == 0) exit
+    if (start_mono != "")
+        print "start", ms(st[1] - start_mono + start_seit)
+    print "hwm", sprintf("%.1f", hwm / 1024)
+
+    for (i = 2; i <= nb; i++) {
+        k = vorher[i]
+        erstes = k + 1
+        if (k < 2 || erstes > ns) continue
+        # The entry: from the log line that names the screen to the first
+        # frame's event pump going to sleep; then that frame is drawn.
+        eintritt = schlaf[erstes] - bt[i]
+        if (eintritt < 0) continue
+        print "wechsel " bn[i - 1] ">" bn[i], ms(eintritt) " " ms(st[erstes] - st[k - 1])
+    }
+
+    for (i = 1; i <= nb; i++) {
+        von = bt[i] + RUHE_AB * 1e9
+        bis = (i < nb ? bt[i + 1] : st[ns]) - RUHE_VOR * 1e9
+        if (bis - von < RUHE_MIN * 1e9) continue
+        a = 0; b = 0
+        for (j = 1; j <= ns; j++) {
+            if (st[j] < von) continue
+            if (st[j] > bis) break
+            if (!a) a = j
+            b = j
+        }
+        if (!a || b - a < 10) continue
+        n = b - a
+        dauer = st[b] - st[a]
+        s = bn[i]
+        bilder[s] += n; zeit[s] += dauer
+        cpusum[s] += cpu[b] - cpu[a]; cpuhsum[s] += cpuh[b] - cpuh[a]
+        allocs[s] += ah[b] - ah[a]; spiel[s] += asp[b] - asp[a]; andere[s] += aa[b] - aa[a]
+        # The origins were counted from a little earlier on: per frame of that stretch.
+        for (j = vorher[i] + 1; j <= ns && st[j] < bt[i] + 2e9; j++) ;
+        ende = (i < nb ? vorher[i + 1] : ns)
+        hbilder[s] += ende - j
+        split(hnamen[i], namen, " ")
+        for (m in namen) {
+            h = namen[m]
+            hsum[s, h] += herkunft[i, h]
+            if (!((s, h) in hkennt)) { hkennt[s, h] = 1; hliste[s] = hliste[s] " " h }
+        }
+        bekannt[s] = 1
+    }
+    split("0 10 80 70 30 90 100 50", reihe, " ")
+    for (q = 1; q <= 8; q++) {
+        s = reihe[q]
+        if (!(s in bekannt)) continue
+        print "fps " s, sprintf("%.1f", bilder[s] / (zeit[s] / 1e9))
+        print "cpu " s, sprintf("%.2f %.2f", cpusum[s] / bilder[s] / 1e6, cpuhsum[s] / bilder[s] / 1e6)
+        print "cpuwand " s, sprintf("%.2f", cpusum[s] / zeit[s])
+        print "allocs " s, sprintf("%.2f %.1f %.1f", spiel[s] / bilder[s], allocs[s] / bilder[s], andere[s] / bilder[s])
+        split(hliste[s], namen, " ")
+        text = ""
+        for (m in namen) {
+            h = namen[m]
+            if (h == "spiel" || hbilder[s] <= 0) continue
+            wert = hsum[s, h] / hbilder[s]
+            if (wert >= 0.05) text = text sprintf("%s%s %.1f", (text == "" ? "" : ", "), h, wert)
+        }
+        if (text != "") print "herkunft " s, text
+    }
+}
