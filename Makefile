@@ -72,8 +72,8 @@ deb: deps
 bildschirmfotos: build
 	tools/bildschirmfotos.sh $(BUILD) docs/bilder
 
-# The benchmark table (tests/bench); BENCH_VERGLEICH=<commit> adds a column for that
-# commit, built in $(BUILD)-vergleich; BENCH_RUNDEN runs each binary that often.
+# The benchmark table (tests/bench); BENCH_VERGLEICH="<commit> ..." adds a column for
+# each, built in $(BUILD)-vergleich/; BENCH_RUNDEN runs each binary that often.
 BENCH_VERGLEICH ?=
 BENCH_RUNDEN    ?= 3
 bench: build

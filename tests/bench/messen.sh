@@ -1,28 +1,25 @@
 #!/bin/sh
-# make bench: the benchmark table for the build in BUILD and, given a commit,
-# side by side for that commit too, built in BUILD-vergleich (a worktree of
-# the commit, only the game; the data of BUILD serve both).
+# make bench: the benchmark table for the build in BUILD and, given commits,
+# side by side for each of them too, each built in BUILD-vergleich/<commit>
+# (a worktree of the commit, only the game; the data of BUILD serve all).
 #
-#   tests/bench/messen.sh BUILD [COMMIT] [ROUNDS]
+#   tests/bench/messen.sh BUILD ["COMMIT ..."] [ROUNDS]
 set -eu
 quelle=$(cd "$(dirname "$0")/../.." && pwd)
 build=$(cd "$1" && pwd)
-commit=${2:-}
+commits=${2:-}
 runden=${3:-3}
 
-spalten="jetzt=$build/quaderfall"
-if [ -n "$commit" ]; then
+spalten=""
+for commit in $commits; do
     kurz=$(git -C "$quelle" rev-parse --short "$commit")
-    vergleich=$build-vergleich
-    if [ ! -d "$vergleich/quelle" ]; then
-        git -C "$quelle" worktree add --detach "$vergleich/quelle" "$kurz"
-    else
-        git -C "$vergleich/quelle" checkout --detach -q "$kurz"
-    fi
+    vergleich=$build-vergleich/$kurz
+    [ -d "$vergleich/quelle" ] || git -C "$quelle" worktree add --detach "$vergleich/quelle" "$kurz"
     cmake -S "$vergleich/quelle" -B "$vergleich/bau" -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQF_TESTS=OFF >/dev/null
     cmake --build "$vergleich/bau" --target quaderfall -j "${JOBS:-2}"
-    spalten="$kurz=$vergleich/bau/quaderfall $spalten"
-fi
+    spalten="$spalten $kurz=$vergleich/bau/quaderfall"
+done
+spalten="$spalten jetzt=$build/quaderfall"
 
 echo "Rechner: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) Kerne; $(uptime)" >&2
 QF_DATEN_DIR=$build/daten QF_QUELL_DIR=$quelle \
