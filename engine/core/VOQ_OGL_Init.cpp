@@ -171,6 +171,7 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
         return InitVideoStd() && bildschirm != nullptr;
     }
 
+    ++darstellungen;
     SetzeOpenGLZustand();
 
     if (!video.symbolpfad.empty()) {
@@ -192,6 +193,13 @@ void VOQ_OGL_Init::SetzeOpenGLZustand()
     glMatrixMode(GL_MODELVIEW);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
+}
+
+int VOQ_OGL_Init::darstellungen = 0;
+
+int VOQ_OGL_Init::Darstellungsnummer()
+{
+    return darstellungen;
 }
 
 bool VOQ_OGL_Init::InitVideoStd()

@@ -60,6 +60,10 @@ public:
     // The screen surface of the video mode, null while no mode is set.
     SDL_Surface* GetBildschirm() const;
 
+    // Counts the video modes set in this process: a new mode may come with a
+    // new OpenGL context, so textures made before it are not to be used again.
+    static int Darstellungsnummer();
+
 private:
     void LeseZeile(const std::string& zeile);
     void SetzeOpenGLZustand();
@@ -67,4 +71,6 @@ private:
     sInitVideo video;
     SDL_Surface* bildschirm;
     SDL_Surface* symbol;
+
+    static int darstellungen;
 };

@@ -41,7 +41,7 @@ void Tausche(float& a, float& b)
 
 VOQ_OGL_Bildlauf::VOQ_OGL_Bildlauf()
     : strip(nullptr), frameSurface(nullptr), textures(nullptr), loaded(false), texturesMade(false),
-      texturAnzahl(0)
+      texturAnzahl(0), streifen(nullptr), satz(nullptr)
 {
     Zuruecksetzen();
     animPos = 1;
@@ -80,22 +80,27 @@ void VOQ_OGL_Bildlauf::Zuruecksetzen()
         counters.CreateZaehler();
 }
 
+// Only for a set this image holds alone (after a failed build).
 void VOQ_OGL_Bildlauf::LoescheTexturen()
 {
-    if (texturesMade)
+    if (texturesMade && satz && !VOQ_OGL_Bildspeicher::Geteilt(satz)) {
         VOQ_OGL_Textur::Loesche(texturAnzahl, textures);
+        satz->texturenGemacht = false;
+        VOQ_OGL_Bildspeicher::Unfertig(satz);
+    }
     texturesMade = false;
 }
 
 void VOQ_OGL_Bildlauf::Freigeben()
 {
-    LoescheTexturen();
-    delete[] textures;
+    VOQ_OGL_Bildspeicher::GibFrei(satz);
+    satz = nullptr;
     textures = nullptr;
     texturAnzahl = 0;
-    SDL_FreeSurface(frameSurface);
+    texturesMade = false;
     frameSurface = nullptr;
-    SDL_FreeSurface(strip);
+    VOQ_OGL_Bildspeicher::GibFrei(streifen);
+    streifen = nullptr;
     strip = nullptr;
     loaded = false;
 }
@@ -113,7 +118,8 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
     konfigPath = name + ".konfig";
 
     Freigeben();
-    strip = SDL_LoadBMP(bmpPath.c_str());
+    streifen = VOQ_OGL_Bildspeicher::HoleStreifen(bmpPath);
+    strip = VOQ_OGL_Bildspeicher::Flaeche(streifen);
     if (!strip) {
         FehlerZeile("KANN GRAFIK '" + bmpPath + "' NICHT LADEN!");
         return false;
@@ -135,22 +141,69 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
     }
     BegrenzeBilderanzahl();
 
-    frameSurface = VOQ_OGL_Textur::ErzeugeArbeitsflaeche(frameWidth, frameHeight);
-    textures = new (std::nothrow) unsigned int[frameCount]();
-    if (!frameSurface || !textures) {
-        FehlerZeile("KEIN SPEICHER FUER DIE BILDER VON '" + bmpPath + "'!");
-        Freigeben();
-        return false;
-    }
-    texturAnzahl = frameCount;
-
-    if (!LoadInTextures()) {
+    if (!UebernimmSatz() && !BaueSatz()) {
         Freigeben();
         return false;
     }
     SetAnimPos(1);
     loaded = true;
     return true;
+}
+
+// Frames another image of the file has made already, at this size and key.
+// The log reads as if they were made, so that it does not depend on what
+// the store keeps.
+bool VOQ_OGL_Bildlauf::UebernimmSatz()
+{
+    satz = VOQ_OGL_Bildspeicher::SucheSatz(streifen, frameWidth, frameHeight, frameCount, keyColour);
+    if (!satz)
+        return false;
+    frameSurface = satz->flaeche;
+    textures = satz->texturen;
+    texturAnzahl = satz->anzahl;
+    texturesMade = true;
+    MeldeTexturen(false);
+    MeldeTexturen(true);
+    return true;
+}
+
+bool VOQ_OGL_Bildlauf::BaueSatz()
+{
+    satz = VOQ_OGL_Bildspeicher::NeuerSatz(streifen, frameWidth, frameHeight, frameCount);
+    if (!satz) {
+        FehlerZeile("KEIN SPEICHER FUER DIE BILDER VON '" + bmpPath + "'!");
+        return false;
+    }
+    frameSurface = satz->flaeche;
+    textures = satz->texturen;
+    texturAnzahl = satz->anzahl;
+    texturesMade = false;
+    return LoadInTextures();
+}
+
+// A set of this image's own, of the same frames, for textures that are to differ.
+bool VOQ_OGL_Bildlauf::MacheEigenenSatz()
+{
+    VOQ_OGL_Bildspeicher::Satz* eigener =
+        VOQ_OGL_Bildspeicher::NeuerSatz(streifen, frameSurface->w, frameSurface->h, texturAnzahl);
+    if (!eigener) {
+        FehlerZeile("KEIN SPEICHER FUER DIE BILDER VON '" + bmpPath + "'!");
+        return false;
+    }
+    VOQ_OGL_Bildspeicher::GibFrei(satz);
+    satz = eigener;
+    frameSurface = satz->flaeche;
+    textures = satz->texturen;
+    texturesMade = false;
+    return true;
+}
+
+void VOQ_OGL_Bildlauf::MeldeTexturen(bool erledigt)
+{
+    if (erledigt)
+        VOQ_Log::Aus("\t(erledigt)\n");
+    else
+        VOQ_Log::Aus("#o> VOQ_OGL_Bildlauf - Lade Texturen '" + bmpPath + "' ...");
 }
 
 void VOQ_OGL_Bildlauf::LeseBeschreibung()
@@ -238,15 +291,20 @@ void VOQ_OGL_Bildlauf::BegrenzeBilderanzahl()
 
 bool VOQ_OGL_Bildlauf::LoadInTextures()
 {
-    if (!strip || !frameSurface || !textures || texturAnzahl < 1)
+    if (!strip || !frameSurface || !textures || texturAnzahl < 1 || !satz)
+        return false;
+    // Textures other images show too stay as they are.
+    if (VOQ_OGL_Bildspeicher::Geteilt(satz) && !MacheEigenenSatz())
         return false;
 
     // Names made by an earlier run (a new colour key) are filled anew.
+    VOQ_OGL_Bildspeicher::Unfertig(satz);
     if (!texturesMade) {
         glGenTextures(texturAnzahl, textures);
         texturesMade = true;
+        satz->texturenGemacht = true;
     }
-    VOQ_Log::Aus("#o> VOQ_OGL_Bildlauf - Lade Texturen '" + bmpPath + "' ...");
+    MeldeTexturen(false);
 
     const std::size_t groesse = VOQ_OGL_Textur::PufferGroesse(frameSurface->w, frameSurface->h);
     std::unique_ptr<unsigned char[]> puffer(new (std::nothrow) unsigned char[groesse]);
@@ -261,7 +319,8 @@ bool VOQ_OGL_Bildlauf::LoadInTextures()
         loaded = false;
         return false;
     }
-    VOQ_Log::Aus("\t(erledigt)\n");
+    VOQ_OGL_Bildspeicher::Fertig(satz, keyColour);
+    MeldeTexturen(true);
     return true;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "VOQ_OGL_Bildspeicher.h"
 #include "VOQ_OGL_Zaehler.h"
 
 #include <cstdint>
@@ -10,7 +11,9 @@ struct SDL_Surface;
 // The engine's picture: one or more frames of equal size, side by side in one
 // strip bitmap (base path + ".bmp") with a text description beside it (base
 // path + ".konfig"), one OpenGL texture per frame, drawn as a textured quad.
-// It animates by time, fades, mirrors and rotates.
+// It animates by time, fades, mirrors and rotates. Images of one file share
+// strip and textures through VOQ_OGL_Bildspeicher; an image whose textures
+// are rebuilt (SetTransColor) gets its own first.
 class VOQ_OGL_Bildlauf
 {
 public:
@@ -124,6 +127,13 @@ private:
     void Blenden();
     void Drehen();
     bool HatBild() const;
+    bool UebernimmSatz();
+    bool BaueSatz();
+    bool MacheEigenenSatz();
+    void MeldeTexturen(bool erledigt);
 
     int texturAnzahl;  // names in `textures`, fixed per load whatever `frameCount` is set to later
+    // Where `strip`, `frameSurface` and `textures` belong; held while loaded.
+    VOQ_OGL_Bildspeicher::Streifen* streifen;
+    VOQ_OGL_Bildspeicher::Satz* satz;
 };
