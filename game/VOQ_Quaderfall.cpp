@@ -62,17 +62,21 @@ VOQ_Quaderfall::~VOQ_Quaderfall()
     delete teil;
 }
 
+// The new piece takes the place of the old one: the game screen replaces
+// the preview's piece in every frame, and that is no reason for the heap.
 void VOQ_Quaderfall::neuerQuaderfall(blocktyp typ)
 {
-    delete teil;
-    teil = nullptr;
     if (typ == TEIL_ZUFALL)
         typ = Zufallsart();
     if (erster) {
         naechster = Zufallsart();
         erster = false;
     }
-    teil = new VOQ_Teil_Basis(typ, STARTSPALTE, STARTZEILE, this);
+    const VOQ_Teil_Basis neu(typ, STARTSPALTE, STARTZEILE, this);
+    if (teil)
+        *teil = neu;
+    else
+        teil = new VOQ_Teil_Basis(neu);
 }
 
 std::int16_t VOQ_Quaderfall::takt()

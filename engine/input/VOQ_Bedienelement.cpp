@@ -8,7 +8,6 @@
 #include "SDL.h"
 #include "SDL_mixer.h"
 
-#include <algorithm>
 #include <cstddef>
 
 namespace
@@ -103,7 +102,12 @@ void VOQ_Bedienelement::ZeichneText(VOQ_OGL_Schrift* schrift, const std::string&
     const long long textY = static_cast<long long>(y) + height / 2 - schrift->GetHeightDraw() / 2;
     // The font keeps a glyph index per character for this many characters;
     // anything beyond lies far outside the window anyway.
-    const std::size_t laenge = std::min<std::size_t>(text.size(), VOQ_OGL_Schrift::TEXTLAENGE - 1);
-    schrift->SetText(text.substr(0, laenge).c_str());
+    // Set straight from the caption, as every frame draws it: a copy of a
+    // caption longer than the string's own room would cost an allocation.
+    const std::size_t laenge = VOQ_OGL_Schrift::TEXTLAENGE - 1;
+    if (text.size() <= laenge)
+        schrift->SetText(text.c_str());
+    else
+        schrift->SetText(text.substr(0, laenge).c_str());
     schrift->Draw(static_cast<float>(textX), static_cast<float>(textY));
 }
