@@ -65,6 +65,30 @@ TEST_F(Quaderfall, TeilFaelltBisZeile19UndRastetMitEinsEin)
     EXPECT_FALSE(feld.ueberfuellt());
 }
 
+// The piece object is reused for the next one: nothing of the old may stay.
+TEST_F(Quaderfall, EinNeuesTeilBeginntAmStartplatzUndUngedreht)
+{
+    feld.neuerQuaderfall(TEIL_T);
+    VOQ_Teil_Basis* gehalten = feld.teil;
+    ASSERT_TRUE(feld.teil->drehe());
+    ASSERT_TRUE(feld.teil->rechts());
+    ASSERT_EQ(0, feld.takt());
+
+    feld.neuerQuaderfall(TEIL_T);
+    EXPECT_EQ(gehalten, feld.teil) << "whoever holds the piece holds the new one";
+    VOQ_Teil_Basis frisch(TEIL_T, 3, 0, &feld);
+    for (int schritt = 0; schritt < 2; ++schritt) {
+        EXPECT_EQ(3, feld.teil->holePosX());
+        EXPECT_EQ(0, feld.teil->holePosY());
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c)
+                EXPECT_EQ(frisch.holeFarbe(c, r), feld.teil->holeFarbe(c, r)) << schritt << ": " << c << "," << r;
+        // The next turn is the first of the new piece, not the second of the old.
+        ASSERT_TRUE(frisch.drehe());
+        ASSERT_TRUE(feld.teil->drehe());
+    }
+}
+
 TEST_F(Quaderfall, AufschlagUeberschreibtKeineBesetzteZelle)
 {
     // The new square already overlaps (4, 1) and cannot fall: it locks where it appeared.
