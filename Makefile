@@ -19,7 +19,7 @@ SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_err
 	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
 
 .PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps build spielverzeichnis clean \
-	install uninstall deb bildschirmfotos bench
+	install uninstall deb bildschirmfotos bench dauerlauf
 
 run: build spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
@@ -78,6 +78,11 @@ BENCH_VERGLEICH ?=
 BENCH_RUNDEN    ?= 3
 bench: build
 	JOBS=$(JOBS) tests/bench/messen.sh $(BUILD) "$(BENCH_VERGLEICH)" $(BENCH_RUNDEN)
+
+# The soak test for 5 minutes a phase (QF_DAUER seconds); `make test` runs it for 60.
+QF_DAUER ?= 300
+dauerlauf: build
+	cd $(BUILD) && QF_DAUER=$(QF_DAUER) ctest -R soak_dauerlauf --output-on-failure
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD) $(BUILD)-vergleich
