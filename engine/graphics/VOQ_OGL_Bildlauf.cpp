@@ -326,15 +326,9 @@ bool VOQ_OGL_Bildlauf::LoadInTextures()
 
 void VOQ_OGL_Bildlauf::SetTransColor(int preset)
 {
-    switch (preset) {
-    case 1: SetTransColor(0, 0, 0); break;
-    case 2: SetTransColor(255, 255, 255); break;
-    case 3: SetTransColor(255, 0, 255); break;
-    case 4: SetTransColor(0, 255, 0); break;
-    case 5: SetTransColor(255, 0, 0); break;
-    case 6: SetTransColor(0, 0, 255); break;
-    default: break;
-    }
+    int bgr[3];
+    if (VOQ_OGL_Textur::Farbvorgabe(preset, bgr))
+        SetTransColor(bgr[0], bgr[1], bgr[2]);
 }
 
 void VOQ_OGL_Bildlauf::SetTransColor(int b, int g, int r)

@@ -190,3 +190,15 @@ void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
         return;
     glDeleteTextures(anzahl, texturen);
 }
+
+bool VOQ_OGL_Textur::Farbvorgabe(int preset, int bgr[3])
+{
+    static const int VORGABEN[6][3] = {
+        {0, 0, 0}, {255, 255, 255}, {255, 0, 255}, {0, 255, 0}, {255, 0, 0}, {0, 0, 255},
+    };
+    if (preset < 1 || preset > 6)
+        return false;
+    for (int k = 0; k < 3; ++k)
+        bgr[k] = VORGABEN[preset - 1][k];
+    return true;
+}

@@ -33,6 +33,11 @@ public:
     // `ziel` holds PufferGroesse bytes. False if the surface can't be locked.
     static bool FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel);
 
+    // The six numbered colour keys of SetTransColor(preset), blue first:
+    // 1 black, 2 white, 3 magenta, 4 green, 5 (255, 0, 0), 6 (0, 0, 255).
+    // False for any other number, which leaves `bgr` as it was.
+    static bool Farbvorgabe(int preset, int bgr[3]);
+
     // Square with a power-of-two side from 1 to 4096.
     static bool IstDirektHochladbar(int breite, int hoehe);
 
