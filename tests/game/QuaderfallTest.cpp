@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <climits>
 #include <cstdlib>
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -32,26 +33,10 @@ protected:
     VOQ_Quaderfall feld{10, 22};
 };
 
-TEST_F(Quaderfall, NeuesFeldIstLeerMitTeilOben)
+TEST_F(Quaderfall, NeuesTeilFaelltBisZeile19UndRastetMitEinsEin)
 {
-    EXPECT_EQ(10, feld.holeSpielfeldBreite());
-    EXPECT_EQ(22, feld.holeSpielfeldHoehe());
     EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
-    ASSERT_NE(nullptr, feld.teil);
-    EXPECT_EQ(3, feld.teil->holePosX());
-    EXPECT_EQ(0, feld.teil->holePosY());
-    EXPECT_NE(TEIL_ZUFALL, Art(*feld.teil));
-    EXPECT_GE(feld.holeNaechster(), 0);
-    EXPECT_LT(feld.holeNaechster(), TEILARTEN);
-    EXPECT_FALSE(feld.ueberfuellt());
-
-    EXPECT_EQ(0, feld.takt());
-    EXPECT_EQ(1, feld.teil->holePosY());
-    EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
-}
-
-TEST_F(Quaderfall, TeilFaelltBisZeile19UndRastetMitEinsEin)
-{
+    ASSERT_NE(TEIL_ZUFALL, Art(*feld.teil));
     feld.neuerQuaderfall(TEIL_T);
     const blocktyp naechster = feld.holeNaechster();
     int gefallen = 0;
@@ -99,23 +84,32 @@ TEST_F(Quaderfall, AufschlagUeberschreibtKeineBesetzteZelle)
     EXPECT_TRUE(feld.ueberfuellt()) << "eingerastet am Startplatz ohne volle Zeile";
 }
 
-TEST_F(Quaderfall, ZweiReihenMitLueckeDazwischen)
+TEST_F(Quaderfall, AufschlagLoestSeineVollenReihen)
 {
-    // A long piece in column 4 completes rows 17 and 19; rows 16 and 18 keep a gap.
-    Zeichne(feld, 15, {"1.........", "22........", "3333.33333", "4.44.4444.", "5555.55555"});
-    feld.neuerQuaderfall(TEIL_I);
-    EXPECT_EQ(3, Aufschlagen(feld));
-    EXPECT_EQ(LeereZeilen(17) + "1.........\n22..1.....\n4.4414444.\n" + LeereZeilen(2), Bild(feld, 0, 21))
-        << "Zeile 18 rueckt um eine, die Zeilen 15 und 16 um zwei Reihen nach unten";
-    EXPECT_FALSE(feld.ueberfuellt());
-}
-
-TEST_F(Quaderfall, VierReihenAufEinmalErgebenFuenf)
-{
-    Zeichne(feld, 15, {"...7......", "2222.22222", "3333.33333", "4444.44444", "5555.55555"});
-    feld.neuerQuaderfall(TEIL_I);
-    EXPECT_EQ(5, Aufschlagen(feld));
-    EXPECT_EQ(LeereZeilen(19) + "...7......\n" + LeereZeilen(2), Bild(feld, 0, 21));
+    struct Fall
+    {
+        std::initializer_list<const char*> schutt;  // rows 15-19
+        int takt;
+        const char* danach;  // rows 17-19
+    };
+    const Fall faelle[] = {
+        // Rows 17 and 19 fill, 18 keeps its gap and moves by one, 15 and 16 by two.
+        {{"1.........", "22........", "3333.33333", "4.44.4444.", "5555.55555"},
+         3,
+         "1.........\n22..1.....\n4.4414444.\n"},
+        {{"...7......", "2222.22222", "3333.33333", "4444.44444", "5555.55555"},
+         5,
+         "..........\n..........\n...7......\n"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.takt);
+        feld.leeren();
+        Zeichne(feld, 15, f.schutt);
+        feld.neuerQuaderfall(TEIL_I);
+        EXPECT_EQ(f.takt, Aufschlagen(feld));
+        EXPECT_EQ(LeereZeilen(17) + f.danach + LeereZeilen(2), Bild(feld, 0, 21));
+        EXPECT_FALSE(feld.ueberfuellt());
+    }
 }
 
 TEST_F(Quaderfall, LoesenRaeumtBeliebigVieleVolleReihen)
@@ -134,44 +128,42 @@ TEST_F(Quaderfall, LoesenRaeumtBeliebigVieleVolleReihen)
     EXPECT_EQ(0, feld.loesen());
 }
 
+// Locked at the start place without dissolving a row: the field is full.
+// A side move and back counts as the start place; a side move alone does not.
 TEST_F(Quaderfall, EingerastetAmStartplatzOhneReiheIstVerloren)
 {
-    Zeichne(feld, 2, {".333333333"});
-    feld.neuerQuaderfall(TEIL_O);
-    EXPECT_EQ(1, feld.takt());
-    EXPECT_TRUE(feld.ueberfuellt());
+    struct Fall
+    {
+        std::initializer_list<const char*> schutt;  // from row 1
+        const char* zuege;
+        int takt;
+        bool voll;
+    };
+    const Fall faelle[] = {
+        {{"..........", ".333333333"}, "", 1, true},
+        {{"3333..3333", "....3....."}, "", 2, false},
+        {{"..........", ".333333333"}, "r", 1, false},
+        {{"..........", ".333333333"}, "lr", 1, true},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(std::string(*f.schutt.begin()) + " " + f.zuege);
+        VOQ_Quaderfall neu(10, 22);
+        Zeichne(neu, 1, f.schutt);
+        neu.neuerQuaderfall(TEIL_O);
+        for (const char* z = f.zuege; *z; ++z)
+            ASSERT_TRUE(*z == 'l' ? neu.teil->links() : neu.teil->rechts());
+        EXPECT_EQ(f.takt, neu.takt());
+        EXPECT_EQ(f.voll, neu.ueberfuellt());
+    }
 
     // The field goes on working; nothing clears the flag.
+    Zeichne(feld, 2, {".333333333"});
+    feld.neuerQuaderfall(TEIL_O);
+    ASSERT_EQ(1, feld.takt());
     Zeichne(feld, 0, {"..........", "..........", ".........."});
     EXPECT_GT(Aufschlagen(feld), 0);
     EXPECT_EQ(3, feld.teil->holePosX());
     EXPECT_TRUE(feld.ueberfuellt());
-}
-
-TEST_F(Quaderfall, EingerastetAmStartplatzMitReiheGehtWeiter)
-{
-    Zeichne(feld, 1, {"3333..3333", "....3....."});
-    feld.neuerQuaderfall(TEIL_O);
-    EXPECT_EQ(2, feld.takt());
-    EXPECT_FALSE(feld.ueberfuellt());
-    EXPECT_EQ("..........\n....33....\n....3.....\n", Bild(feld, 0, 2));
-}
-
-TEST_F(Quaderfall, SeitwaertsInZeileNullGehtWeiterHinUndZurueckNicht)
-{
-    Zeichne(feld, 2, {".333333333"});
-    feld.neuerQuaderfall(TEIL_O);
-    ASSERT_TRUE(feld.teil->rechts());
-    EXPECT_EQ(1, feld.takt());
-    EXPECT_FALSE(feld.ueberfuellt()) << "eingerastet in Spalte 4";
-
-    feld.leeren();
-    Zeichne(feld, 2, {".333333333"});
-    feld.neuerQuaderfall(TEIL_O);
-    ASSERT_TRUE(feld.teil->links());
-    ASSERT_TRUE(feld.teil->rechts());
-    EXPECT_EQ(1, feld.takt());
-    EXPECT_TRUE(feld.ueberfuellt()) << "zurueck am Startplatz";
 }
 
 TEST_F(Quaderfall, LeerenLaesstTeilNaechstenUndUeberlauf)
@@ -185,20 +177,17 @@ TEST_F(Quaderfall, LeerenLaesstTeilNaechstenUndUeberlauf)
     ASSERT_TRUE(feld.teil->drehe());
     ASSERT_TRUE(feld.teil->senke());
     Zeichne(feld, 19, {"1234567..."});
-    const VOQ_Teil_Basis* teil = feld.teil;
     const blocktyp naechster = feld.holeNaechster();
 
     feld.leeren();
     EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
-    EXPECT_EQ(teil, feld.teil);
     EXPECT_EQ(".... .6.. .666 ....", Form(*feld.teil));
-    EXPECT_EQ(3, feld.teil->holePosX());
     EXPECT_EQ(1, feld.teil->holePosY());
     EXPECT_EQ(naechster, feld.holeNaechster());
     EXPECT_TRUE(feld.ueberfuellt());
 }
 
-TEST_F(Quaderfall, SetzeMeldetNurAenderungen)
+TEST_F(Quaderfall, SetzeMeldetNurAenderungenUndNurImRaster)
 {
     EXPECT_TRUE(feld.setze(2, 3, 5));
     EXPECT_FALSE(feld.setze(2, 3, 5)) << "schon 5";
@@ -206,18 +195,12 @@ TEST_F(Quaderfall, SetzeMeldetNurAenderungen)
     EXPECT_TRUE(feld.istBesetzt(2, 3));
     EXPECT_FALSE(feld.istBesetzt(3, 2)) << "(Spalte, Zeile)";
     EXPECT_TRUE(feld.setze(2, 3, 0));
-    EXPECT_FALSE(feld.istBesetzt(2, 3));
     EXPECT_FALSE(feld.setze(2, 3, 0));
-}
 
-TEST_F(Quaderfall, ZellenAusserhalbSindLeerUndUnbeschreibbar)
-{
     const int orte[][2] = {{-1, 0}, {10, 0}, {0, -1}, {0, 22}, {10, 21}, {INT_MIN, 5}, {5, INT_MAX}};
     for (const auto& ort : orte) {
-        SCOPED_TRACE(std::to_string(ort[0]) + "," + std::to_string(ort[1]));
-        EXPECT_FALSE(feld.setze(ort[0], ort[1], 4));
-        EXPECT_EQ(0, feld.holeFarbe(ort[0], ort[1]));
-        EXPECT_FALSE(feld.istBesetzt(ort[0], ort[1]));
+        EXPECT_FALSE(feld.setze(ort[0], ort[1], 4)) << ort[0] << "," << ort[1];
+        EXPECT_FALSE(feld.istBesetzt(ort[0], ort[1])) << ort[0] << "," << ort[1];
     }
     EXPECT_EQ(LeereZeilen(22), Bild(feld, 0, 21));
 }
@@ -263,8 +246,10 @@ TEST_F(Quaderfall, UngueltigeGroesseWirdGemeldetUndBerichtigt)
             << log.Fehler();
         EXPECT_EQ(f.wirdBreite, klein.holeSpielfeldBreite());
         EXPECT_EQ(f.wirdHoehe, klein.holeSpielfeldHoehe());
+        // Without its block images (and without a window) it plays and draws nothing.
         for (int i = 0; i < 20; ++i)
             EXPECT_GT(Aufschlagen(klein), 0);
+        klein.male(340, 100);
         for (int zeile = 0; zeile < klein.holeSpielfeldHoehe(); ++zeile)
             EXPECT_EQ(0, klein.holeFarbe(0, zeile) & ~7);
     }
@@ -272,22 +257,6 @@ TEST_F(Quaderfall, UngueltigeGroesseWirdGemeldetUndBerichtigt)
     log.Leeren();
     VOQ_Quaderfall gut(10, 22);
     EXPECT_EQ(std::string::npos, log.Fehler().find("VOQ_Quaderfall")) << log.Fehler();
-}
-
-TEST_F(Quaderfall, LaedtDieSiebenBlockbilderInIhrerReihenfolge)
-{
-    log.Leeren();
-    VOQ_Quaderfall f(10, 22);
-    std::size_t pos = 0;
-    for (const char* name : {"rot", "gruen", "blau", "lila", "braun", "gelb", "grau"}) {
-        const std::string zeile = "KANN GRAFIK 'daten/bilder/block_" + std::string(name) + ".bmp' NICHT LADEN!";
-        pos = log.Fehler().find(zeile, pos);
-        ASSERT_NE(std::string::npos, pos) << zeile << "\n" << log.Fehler();
-    }
-    // Without its images (and without a window) the field plays and draws nothing.
-    f.setze(0, 19, 7);
-    f.male(340, 100);
-    EXPECT_GT(Aufschlagen(f), 0);
 }
 
 TEST_F(Quaderfall, NiedrigesFeldLaesstJedesTeilRasten)
@@ -335,7 +304,7 @@ std::vector<int> Folge(unsigned saat, int anzahl)
 TEST_F(Quaderfall, ZufallsfolgeZweiBeimBauEinsJeAufschlag)
 {
     // The fixture's field has seeded the generator; later fields never seed again.
-    for (unsigned saat : {1u, 7u, 4711u, 123456u}) {
+    for (unsigned saat : {1u, 4711u}) {
         SCOPED_TRACE(saat);
         const std::vector<int> r = Folge(saat, 7);
         std::srand(saat);

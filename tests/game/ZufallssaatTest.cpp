@@ -1,5 +1,6 @@
-// The random generator is seeded by the first playfield of the run and by no
-// other. A binary of its own, so that its field really is the first one.
+// The random generator is seeded by the first playfield of the run (that later
+// fields do not seed again is checked in the model tests). A binary of its
+// own, so that its field really is the first one.
 #include "FeldHilfe.h"
 #include "LogFaenger.h"
 #include "VOQ_Quaderfall.h"
@@ -13,7 +14,7 @@
 namespace
 {
 
-TEST(Zufallssaat, ErstesFeldSaetMitDerUhrzeitWeitereNicht)
+TEST(Zufallssaat, ErstesFeldSaetMitDerUhrzeit)
 {
     LogFaenger log;
     std::srand(99);
@@ -31,14 +32,6 @@ TEST(Zufallssaat, ErstesFeldSaetMitDerUhrzeitWeitereNicht)
             uhrzeit = true;
     }
     EXPECT_TRUE(uhrzeit) << "gesaet mit time(NULL), zwei Zahlen gezogen";
-
-    std::srand(99);
-    const int r0 = std::rand(), r1 = std::rand(), r2 = std::rand();
-    std::srand(99);
-    VOQ_Quaderfall zweites(10, 22);
-    EXPECT_EQ(r0 % 7, Art(*zweites.teil));
-    EXPECT_EQ(r1 % 7, zweites.holeNaechster());
-    EXPECT_EQ(r2, std::rand()) << "das zweite Feld saet nicht neu";
 }
 
 }
