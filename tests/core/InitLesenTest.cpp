@@ -22,7 +22,7 @@ sInitVideo Lies(const std::string& inhalt)
     return init.GetEinstellungen();
 }
 
-TEST(EinstellungenLesen, AlleSchluessel)
+TEST(EinstellungenLesen, AlleSchluesselUndFehlendeBleibenNull)
 {
     const sInitVideo v = Lies(
         "# Darstellung\n"
@@ -30,7 +30,7 @@ TEST(EinstellungenLesen, AlleSchluessel)
         "FARBTIEFE=24\n"
         "VOLLBILD=0\n"
         "TITELBESCHRIFTUNG=QUENTABOR - QUADERFALL\n"
-        "VORGABEKLANG=0\n"
+        "VORGABEKLANG=3\n"
         "FREQUENZ=44100\n"
         "STEREO=1\n"
         "STUECKGROESSE=1024\n"
@@ -40,73 +40,54 @@ TEST(EinstellungenLesen, AlleSchluessel)
     EXPECT_EQ(24, v.farbtiefe);
     EXPECT_FALSE(v.vollbild);
     EXPECT_EQ("QUENTABOR - QUADERFALL", v.titelbeschriftung);
-    EXPECT_EQ(0, v.vorgabeklang);
+    EXPECT_EQ(3, v.vorgabeklang);
     EXPECT_EQ(44100, v.frequenz);
     EXPECT_TRUE(v.stereo);
     EXPECT_EQ(1024, v.stueckgroesse);
+
+    const sInitVideo leer = Lies("SCHALTFLAECHENBILDER=daten/x\nLANDSCHAFTEN=daten/y\n");
+    EXPECT_EQ(0, leer.aufloesung_breite);
+    EXPECT_EQ(0, leer.frequenz);
+    EXPECT_TRUE(leer.titelbeschriftung.empty());
+    EXPECT_FALSE(leer.stereo);
+
+    VOQ_OGL_Init init;
+    EXPECT_FALSE(init.LeseEinstellungen("nicht_da.konfig"));
 }
 
-TEST(EinstellungenLesen, FehlendeSchluesselBleibenNull)
+TEST(EinstellungenLesen, ZeilenregelnUndWerte)
 {
-    const sInitVideo v = Lies("SCHALTFLAECHENBILDER=daten/x\nLANDSCHAFTEN=daten/y\n");
-    EXPECT_EQ(0, v.aufloesung_breite);
-    EXPECT_EQ(0, v.aufloesung_hoehe);
-    EXPECT_EQ(0, v.farbtiefe);
-    EXPECT_FALSE(v.vollbild);
-    EXPECT_TRUE(v.titelbeschriftung.empty());
-    EXPECT_FALSE(v.stereo);
-    EXPECT_EQ(0, v.frequenz);
-}
-
-TEST(EinstellungenLesen, ZeilenDieNichtPassenSetzenNichts)
-{
-    const sInitVideo v = Lies(
-        "AUFLOESUNG=640,480\n"
-        " AUFLOESUNG=1,1\n"
-        "#AUFLOESUNG=2,2\n"
-        "AUFLOESUNG = 3,3\n");
-    EXPECT_EQ(640, v.aufloesung_breite);
-    EXPECT_EQ(480, v.aufloesung_hoehe);
-}
-
-TEST(EinstellungenLesen, LetzterWertGewinnt)
-{
-    const sInitVideo v = Lies("FREQUENZ=11025\nFREQUENZ=22050\nFARBTIEFE=16\nFARBTIEFE=32\n");
-    EXPECT_EQ(22050, v.frequenz);
-    EXPECT_EQ(32, v.farbtiefe);
-}
-
-TEST(EinstellungenLesen, VollbildNurBeiEins)
-{
-    EXPECT_TRUE(Lies("VOLLBILD=1\n").vollbild);
-    EXPECT_FALSE(Lies("VOLLBILD=2\n").vollbild);
-    EXPECT_FALSE(Lies("VOLLBILD=0\n").vollbild);
-    // An unreadable number leaves the flag as it was.
-    EXPECT_TRUE(Lies("VOLLBILD=1\nVOLLBILD=ja\n").vollbild);
-}
-
-TEST(EinstellungenLesen, StereoBeiJederZahlAusserNull)
-{
-    EXPECT_TRUE(Lies("STEREO=7\n").stereo);
-    EXPECT_FALSE(Lies("STEREO=0\n").stereo);
-}
-
-TEST(EinstellungenLesen, TitelMitLeerzeichenUndProzent)
-{
-    EXPECT_EQ("DREI KLEINE WORTE", Lies("TITELBESCHRIFTUNG=DREI KLEINE WORTE\n").titelbeschriftung);
-    EXPECT_EQ("100  echt", Lies("TITELBESCHRIFTUNG=100% echt\n").titelbeschriftung);
-    EXPECT_EQ("ENDE  ", Lies("TITELBESCHRIFTUNG=ENDE  \n").titelbeschriftung) << "blanks at the end belong to it";
-    EXPECT_EQ("VOR", Lies("TITELBESCHRIFTUNG=VOR\tNACH\n").titelbeschriftung) << "a tab ends it";
-}
-
-TEST(EinstellungenLesen, SchluesselReihenfolgeUeberTeilwoerter)
-{
-    // STEREO comes after the title in the key order: this is a title line.
-    EXPECT_EQ("MEIN STEREO SPIEL", Lies("TITELBESCHRIFTUNG=MEIN STEREO SPIEL\n").titelbeschriftung);
-    // VOLLBILD comes before it: this line is taken for a VOLLBILD line and sets nothing.
-    const sInitVideo v = Lies("TITELBESCHRIFTUNG=ALT\nTITELBESCHRIFTUNG=VOLLBILD AN\n");
-    EXPECT_EQ("ALT", v.titelbeschriftung);
-    EXPECT_FALSE(v.vollbild);
+    struct Fall
+    {
+        const char* inhalt;
+        int frequenz;  // FREQUENZ as read
+        bool vollbild, stereo;
+        const char* titel;
+    };
+    const Fall faelle[] = {
+        // A key only at the line start, without blanks around '='.
+        {"FREQUENZ=8000\n FREQUENZ=1\n#FREQUENZ=2\nFREQUENZ = 3\n", 8000, false, false, ""},
+        {"FREQUENZ=11025\nFREQUENZ=22050\n", 22050, false, false, ""},
+        {"VOLLBILD=1\n", 0, true, false, ""},
+        {"VOLLBILD=2\nSTEREO=7\n", 0, false, true, ""},
+        // An unreadable number leaves the value as it was.
+        {"VOLLBILD=1\nVOLLBILD=ja\nFREQUENZ=5\nFREQUENZ=\n", 5, true, false, ""},
+        {"TITELBESCHRIFTUNG=100% echt\n", 0, false, false, "100  echt"},
+        {"TITELBESCHRIFTUNG=ENDE  \n", 0, false, false, "ENDE  "},
+        {"TITELBESCHRIFTUNG=VOR\tNACH\n", 0, false, false, "VOR"},
+        // Keys are found as parts of the line in their order: STEREO comes
+        // after the title, VOLLBILD before it (and then sets nothing).
+        {"TITELBESCHRIFTUNG=MEIN STEREO SPIEL\n", 0, false, false, "MEIN STEREO SPIEL"},
+        {"TITELBESCHRIFTUNG=ALT\nTITELBESCHRIFTUNG=VOLLBILD AN\n", 0, false, false, "ALT"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.inhalt);
+        const sInitVideo v = Lies(f.inhalt);
+        EXPECT_EQ(f.frequenz, v.frequenz);
+        EXPECT_EQ(f.vollbild, v.vollbild);
+        EXPECT_EQ(f.stereo, v.stereo);
+        EXPECT_EQ(f.titel, v.titelbeschriftung);
+    }
 }
 
 TEST(EinstellungenLesen, UeberlangeZeilenOhneAbsturz)
@@ -117,12 +98,6 @@ TEST(EinstellungenLesen, UeberlangeZeilenOhneAbsturz)
     EXPECT_EQ(std::string(127 - 18, 'Q'), v.titelbeschriftung);
     EXPECT_EQ(0, v.frequenz);
     EXPECT_TRUE(v.stereo);
-}
-
-TEST(EinstellungenLesen, FehlendeDatei)
-{
-    VOQ_OGL_Init init;
-    EXPECT_FALSE(init.LeseEinstellungen("nicht_da.konfig"));
 }
 
 TEST(EinstellungenLesen, SetCaptionUndSetIconWirkenErstBeimNaechstenStart)

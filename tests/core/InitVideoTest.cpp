@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <utility>
 
 namespace
 {
@@ -29,6 +30,15 @@ std::string Titel()
     char* symbol = nullptr;
     SDL_WM_GetCaption(&titel, &symbol);
     return titel ? titel : "";
+}
+
+// The open audio device: frequency and channels, 0 and 0 if none is open.
+std::pair<int, int> Klang()
+{
+    int frequenz = 0, kanaele = 0;
+    if (Mix_QuerySpec(&frequenz, nullptr, &kanaele) != 1)
+        return {0, 0};
+    return {frequenz, kanaele};
 }
 
 // Positions of the given lines in the log, each after the previous one.
@@ -69,12 +79,10 @@ TEST_F(InitVideo, FensterTitelUndKlangAusDerDatei)
     EXPECT_FALSE(schirm->flags & SDL_FULLSCREEN);
     EXPECT_EQ("QUENTABOR - QUADERFALL", Titel());
 
-    int frequenz = 0, kanaele = 0;
     Uint16 format = 0;
-    ASSERT_EQ(1, Mix_QuerySpec(&frequenz, &format, &kanaele));
-    EXPECT_EQ(44100, frequenz);
-    EXPECT_EQ(1, kanaele);
+    ASSERT_EQ(1, Mix_QuerySpec(nullptr, &format, nullptr));
     EXPECT_EQ(AUDIO_S16LSB, format);
+    EXPECT_EQ(std::make_pair(44100, 1), Klang());
 
     EXPECT_TRUE(InReihenfolge(log.Aus(), {
         "Einstellungsdatei 'einstellungen_video.konfig' eingelesen\n",
@@ -114,8 +122,16 @@ TEST_F(InitVideo, OrthoProjektionInFensterpixeln)
     EXPECT_FALSE(glIsEnabled(GL_DEPTH_TEST));
 
     // VORGABEKLANG other than 0 and 1: no audio device, nothing logged about sound.
-    EXPECT_EQ(0, Mix_QuerySpec(nullptr, nullptr, nullptr));
+    EXPECT_EQ(std::make_pair(0, 0), Klang());
     EXPECT_EQ(std::string::npos, log.Aus().find("Klang"));
+
+    // A new mode: the size asked for is what GetVideoWidth reports, the
+    // projection follows the real mode.
+    ASSERT_TRUE(init.InitVideo(512, 384, 32, false));
+    EXPECT_EQ(512, init.GetVideoWidth());
+    glGetDoublev(GL_PROJECTION_MATRIX, p);
+    EXPECT_NEAR(2.0 / init.GetBildschirm()->w, p[0], 1e-9);
+    EXPECT_NEAR(-2.0 / init.GetBildschirm()->h, p[5], 1e-9);
 }
 
 TEST_F(InitVideo, OhneDateiVorgabewerte)
@@ -131,10 +147,7 @@ TEST_F(InitVideo, OhneDateiVorgabewerte)
     EXPECT_TRUE(init.GetEinstellungen().vollbild);
     EXPECT_EQ(32, init.GetEinstellungen().farbtiefe);
     EXPECT_EQ("VOQ OGL Anwendung", Titel());
-    int frequenz = 0, kanaele = 0;
-    ASSERT_EQ(1, Mix_QuerySpec(&frequenz, nullptr, &kanaele));
-    EXPECT_EQ(22050, frequenz);
-    EXPECT_EQ(2, kanaele);
+    EXPECT_EQ(std::make_pair(22050, 2), Klang());
     EXPECT_TRUE(InReihenfolge(log.Aus(), {
         "Datei einstellungen_video.konfig kann nicht geöffnet werden. Lade Vorgabewerte.\n",
         "Lade Darstellung (AUFLOESUNG: 1024x768 | FARBTIEFE: 32 | VOLLBILD: 1)\n",
@@ -152,26 +165,10 @@ TEST_F(InitVideo, VorgabeklangEinsUeberschreibtDieKlangwerte)
     EXPECT_EQ(22050, init.GetEinstellungen().frequenz);
     EXPECT_TRUE(init.GetEinstellungen().stereo);
     EXPECT_EQ(2048, init.GetEinstellungen().stueckgroesse);
-    int frequenz = 0, kanaele = 0;
-    ASSERT_EQ(1, Mix_QuerySpec(&frequenz, nullptr, &kanaele));
-    EXPECT_EQ(22050, frequenz);
-    EXPECT_EQ(2, kanaele);
+    EXPECT_EQ(std::make_pair(22050, 2), Klang());
     EXPECT_NE(std::string::npos,
               log.Aus().find("Klangeinstellungen aus Einstellungsdatei bleiben unbeachtet - lade Vorgabeeinstellungen...\n"));
     EXPECT_FALSE(init.InitAudio(11025, false, 512));
-}
-
-TEST_F(InitVideo, ProjektionFolgtDemEchtenModus)
-{
-    // The size asked for is what GetVideoWidth reports, the projection follows the real mode.
-    VOQ_OGL_Init init;
-    LogFaenger log;
-    ASSERT_TRUE(init.InitVideo(512, 384, 32, false));
-    EXPECT_EQ(512, init.GetVideoWidth());
-    GLdouble p[16];
-    glGetDoublev(GL_PROJECTION_MATRIX, p);
-    EXPECT_NEAR(2.0 / init.GetBildschirm()->w, p[0], 1e-9);
-    EXPECT_NEAR(-2.0 / init.GetBildschirm()->h, p[5], 1e-9);
 }
 
 }  // namespace

@@ -27,43 +27,25 @@ std::vector<std::string> AlleZeilen(const std::string& inhalt, std::size_t laeng
     return zeilen;
 }
 
-TEST(KonfigZeilen, KommentareUndLeerzeilenEntfallen)
-{
-    const auto zeilen = AlleZeilen("# Kommentar\n\n\r\nA=1\n  # kein Kommentar\nB=2", 127);
-    ASSERT_EQ(3u, zeilen.size());
-    EXPECT_EQ("A=1\n", zeilen[0]);
-    EXPECT_EQ("  # kein Kommentar\n", zeilen[1]);
-    EXPECT_EQ("B=2", zeilen[2]);
-}
-
-TEST(KonfigZeilen, LangeZeilenKommenInStuecken)
+TEST(KonfigZeilen, KommentareLeerzeilenUndStuecke)
 {
     const std::string lang(300, 'x');
-    const auto zeilen = AlleZeilen("#" + lang + "\nC=3\n", 127);
-    // The comment's first piece is skipped; its further pieces are lines of their own.
-    ASSERT_EQ(3u, zeilen.size());
-    EXPECT_EQ(std::string(127, 'x'), zeilen[0]);
-    EXPECT_EQ(std::string(300 - 127 - 127 + 1, 'x') + "\n", zeilen[1]);
-    EXPECT_EQ("C=3\n", zeilen[2]);
-}
+    struct Fall
+    {
+        std::string inhalt;
+        std::vector<std::string> zeilen;
+    };
+    const Fall faelle[] = {
+        {"# Kommentar\n\n\r\nA=1\n  # kein Kommentar\nB=2", {"A=1\n", "  # kein Kommentar\n", "B=2"}},
+        // A comment's first piece is skipped; its further pieces are lines of their own.
+        {"#" + lang + "\nC=3\n", {std::string(127, 'x'), std::string(300 - 127 - 127 + 1, 'x') + "\n", "C=3\n"}},
+        // At the limit only the line end is left, and that is an empty line.
+        {std::string(127, 'y') + "\nD=4\n", {std::string(127, 'y'), "D=4\n"}},
+        {std::string("E=5\0ZZZ\n", 8), {"E=5"}},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(f.zeilen, AlleZeilen(f.inhalt, 127)) << f.inhalt.substr(0, 20);
 
-TEST(KonfigZeilen, ZeileGenauAmLimitLaesstNurDenZeilenumbruchUebrig)
-{
-    const auto zeilen = AlleZeilen(std::string(127, 'y') + "\nD=4\n", 127);
-    ASSERT_EQ(2u, zeilen.size());
-    EXPECT_EQ(std::string(127, 'y'), zeilen[0]);
-    EXPECT_EQ("D=4\n", zeilen[1]);
-}
-
-TEST(KonfigZeilen, NulBeendetDenZeilentext)
-{
-    const auto zeilen = AlleZeilen(std::string("E=5\0ZZZ\n", 8), 127);
-    ASSERT_EQ(1u, zeilen.size());
-    EXPECT_EQ("E=5", zeilen[0]);
-}
-
-TEST(KonfigZeilen, FehlendeDateiOeffnetNicht)
-{
     VOQ_Konfig konfig(127);
     EXPECT_FALSE(konfig.Oeffne("gibt_es_nicht.konfig"));
     std::string zeile;
@@ -80,28 +62,22 @@ TEST(KonfigSchluessel, ErsterSchluesselDerReihenfolgeEntscheidet)
 
 TEST(KonfigMuster, ZahlenWieSscanf)
 {
-    int w[2] = {7, 8};
-    EXPECT_EQ(2, VOQ_Konfig::LeseZahlen("A=640,480\n", "A", w, 2));
-    EXPECT_EQ(640, w[0]);
-    EXPECT_EQ(480, w[1]);
-
-    w[0] = 7; w[1] = 8;
-    EXPECT_EQ(2, VOQ_Konfig::LeseZahlen("A= -3, +4xyz", "A", w, 2));
-    EXPECT_EQ(-3, w[0]);
-    EXPECT_EQ(4, w[1]);
-
-    w[0] = 7; w[1] = 8;
-    EXPECT_EQ(1, VOQ_Konfig::LeseZahlen("A=5 ,6", "A", w, 2)) << "blank before the comma";
-    EXPECT_EQ(5, w[0]);
-    EXPECT_EQ(8, w[1]);
-
-    w[0] = 7;
-    EXPECT_EQ(0, VOQ_Konfig::LeseZahlen(" A=5", "A", w, 1));
-    EXPECT_EQ(0, VOQ_Konfig::LeseZahlen("A =5", "A", w, 1));
-    EXPECT_EQ(0, VOQ_Konfig::LeseZahlen("A=", "A", w, 1));
-    EXPECT_EQ(0, VOQ_Konfig::LeseZahlen("A=-", "A", w, 1));
-    EXPECT_EQ(0, VOQ_Konfig::LeseZahlen("AB=5", "A", w, 1));
-    EXPECT_EQ(7, w[0]);
+    struct Fall
+    {
+        const char* zeile;
+        int gelesen, a, b;  // the count and the two values after it, from 7 and 8
+    };
+    const Fall faelle[] = {
+        {"A=640,480\n", 2, 640, 480}, {"A= -3, +4xyz", 2, -3, 4}, {"A=5 ,6", 1, 5, 8},
+        {" A=5", 0, 7, 8},            {"A =5", 0, 7, 8},          {"A=", 0, 7, 8},
+        {"A=-", 0, 7, 8},             {"AB=5", 0, 7, 8},
+    };
+    for (const Fall& f : faelle) {
+        int w[2] = {7, 8};
+        EXPECT_EQ(f.gelesen, VOQ_Konfig::LeseZahlen(f.zeile, "A", w, 2)) << f.zeile;
+        EXPECT_EQ(f.a, w[0]) << f.zeile;
+        EXPECT_EQ(f.b, w[1]) << f.zeile;
+    }
 }
 
 TEST(KonfigMuster, UebergrosseZahlenWerdenBegrenzt)
