@@ -68,21 +68,17 @@ TEST_F(Ankreuzfeld, KlickKipptEinBildSpaeter)
     EXPECT_TRUE(box.WasClicked());
     EXPECT_TRUE(box.WasClicked()) << "WasClicked loescht nicht";
     EXPECT_FALSE(box.Checked()) << "im Bild des Klicks noch der alte Zustand";
-
     EXPECT_EQ(AN, Bild()) << "Zeiger darueber, angekreuzt: Bild 3, nicht Bild 2";
     EXPECT_TRUE(box.Checked());
     EXPECT_FALSE(box.WasClicked());
     hilfe::Zeiger(300, 300);
     EXPECT_EQ(AN, Bild());
 
-    // The second click flips it back.
     Klicke(60, 60, [&] { Bild(); });
     EXPECT_EQ(AUS_DARUEBER, Bild());
     EXPECT_FALSE(box.Checked());
-}
 
-TEST_F(Ankreuzfeld, VersteckteBoxKipptErstBeimNaechstenZeichnen)
-{
+    // Hidden, the box flips only when it is drawn again.
     Klicke(60, 60, [&] { Bild(); });
     box.visible = false;
     Bild();
@@ -161,14 +157,8 @@ TEST_F(Gruppe, CheckNimmtDemAnderenDasKreuz)
     gruppe.buttons[0]->Check();
     EXPECT_EQ(0, gruppe.GetCheckedButton());
     EXPECT_EQ(1, Angekreuzt());
-    gruppe.buttons[0]->Check();
-    EXPECT_EQ(0, gruppe.GetCheckedButton());
     gruppe.buttons[0]->UnCheck();
     EXPECT_EQ(-1, gruppe.GetCheckedButton());
-
-    VOQ_Radio leer;
-    EXPECT_EQ(-1, leer.GetCheckedButton());
-    EXPECT_EQ(-1, leer.GetLastButton());
 }
 
 TEST_F(Gruppe, VolleGruppeLehntDenNaechstenKnopfAb)

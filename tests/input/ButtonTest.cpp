@@ -87,7 +87,7 @@ TEST_F(Knopf, KlickIstDrueckenUndLoslassenDarueber)
     EXPECT_FALSE(knopf.WasClicked());
 }
 
-TEST_F(Knopf, WegziehenVorDemLoslassenKlicktNicht)
+TEST_F(Knopf, OhneDruckUndLoslassenDarueberKeinKlick)
 {
     hilfe::Zeiger(X + 10, Y + 10);
     hilfe::LinkeTaste(true);
@@ -99,7 +99,17 @@ TEST_F(Knopf, WegziehenVorDemLoslassenKlicktNicht)
     Bild();
     EXPECT_FALSE(knopf.WasClicked());
 
+    // A press and release between two frames goes unseen.
+    hilfe::Zeiger(X + 10, Y + 10);
+    Bild();
+    hilfe::LinkeTaste(true);
+    hilfe::LinkeTaste(false);
+    Bild();
+    Bild();
+    EXPECT_FALSE(knopf.WasClicked());
+
     // A press dragged onto the button counts once a Draw sees it held there.
+    hilfe::Zeiger(X + W + 20, Y + 10);
     hilfe::LinkeTaste(true);
     Bild();
     hilfe::Zeiger(X + 10, Y + 10);
@@ -111,40 +121,24 @@ TEST_F(Knopf, WegziehenVorDemLoslassenKlicktNicht)
 
 TEST_F(Knopf, RechteUndUntereKanteGehoerenDazu)
 {
-    hilfe::Zeiger(X + W, Y + H);
-    Bild();
-    EXPECT_TRUE(knopf.IsMouseOver());
-    hilfe::Zeiger(X + W + 1, Y + H);
-    Bild();
-    EXPECT_FALSE(knopf.IsMouseOver());
-    hilfe::Zeiger(X, Y - 1);
-    Bild();
-    EXPECT_FALSE(knopf.IsMouseOver());
-    hilfe::Zeiger(X, Y);
-    Bild();
-    EXPECT_TRUE(knopf.IsMouseOver());
+    const int orte[][3] = {{X + W, Y + H, 1}, {X + W + 1, Y + H, 0}, {X, Y - 1, 0}, {X, Y, 1}};
+    for (const auto& ort : orte) {
+        hilfe::Zeiger(ort[0], ort[1]);
+        Bild();
+        EXPECT_EQ(ort[2] == 1, knopf.IsMouseOver()) << ort[0] << "," << ort[1];
+    }
 }
 
 TEST(Klickflaeche, GroessenBisZurZahlengrenze)
 {
     // A click size read from a description file may reach the int limits.
-    EXPECT_TRUE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, INT_MAX, 5));
-    EXPECT_TRUE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, 5, INT_MAX));
-    EXPECT_TRUE(VOQ_Bedienelement::Ueber(INT_MAX, 302, 412, 300, INT_MAX, 5));
-    EXPECT_FALSE(VOQ_Bedienelement::Ueber(411, 302, 412, 300, INT_MAX, 5));
-    EXPECT_FALSE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, INT_MIN, 5));
-    EXPECT_FALSE(VOQ_Bedienelement::Ueber(416, 302, 412, 300, 5, INT_MIN));
-}
-
-TEST_F(Knopf, DruckZwischenZweiBildernBleibtUngesehen)
-{
-    hilfe::Zeiger(X + 10, Y + 10);
-    Bild();
-    hilfe::LinkeTaste(true);
-    hilfe::LinkeTaste(false);
-    Bild();
-    Bild();
-    EXPECT_FALSE(knopf.WasClicked());
+    const int faelle[][7] = {
+        {416, 302, 412, 300, INT_MAX, 5, 1},     {416, 302, 412, 300, 5, INT_MAX, 1},
+        {INT_MAX, 302, 412, 300, INT_MAX, 5, 1}, {411, 302, 412, 300, INT_MAX, 5, 0},
+        {416, 302, 412, 300, INT_MIN, 5, 0},     {416, 302, 412, 300, 5, INT_MIN, 0},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(f[6] == 1, VOQ_Bedienelement::Ueber(f[0], f[1], f[2], f[3], f[4], f[5])) << f[0] << " " << f[4];
 }
 
 TEST_F(Knopf, VersteckterKnopfZeichnetNichtsUndBehaeltSeineFlaggen)
@@ -200,26 +194,23 @@ TEST_F(Knopf, KlangEinmalProKlickUndNurMitSetSoundClick)
     std::vector<Uint8> stille(22050 * 4 * 2, 1);  // two seconds
     Mix_Chunk* klang = Mix_QuickLoad_RAW(stille.data(), static_cast<Uint32>(stille.size()));
     ASSERT_NE(nullptr, klang);
-
-    auto klicke = [&] {
-        hilfe::Zeiger(X + 10, Y + 10);
+    // Clicks once with sound, without and with it cleared: the channels playing after each.
+    hilfe::Zeiger(X + 10, Y + 10);
+    for (int schritt = 0; schritt < 3; ++schritt) {
+        if (schritt == 1)
+            knopf.SetSoundClick(klang);
+        if (schritt == 2) {
+            Mix_HaltChannel(-1);
+            knopf.ClearSoundClick();
+        }
         hilfe::LinkeTaste(true);
         Bild();
         hilfe::LinkeTaste(false);
         Bild();
         EXPECT_TRUE(knopf.WasClicked());
         Bild();
-    };
-    klicke();
-    EXPECT_EQ(0, Mix_Playing(-1));
-    knopf.SetSoundClick(klang);
-    klicke();
-    EXPECT_EQ(1, Mix_Playing(-1));
-    Mix_HaltChannel(-1);
-    knopf.ClearSoundClick();
-    klicke();
-    EXPECT_EQ(0, Mix_Playing(-1));
-
+        EXPECT_EQ(schritt == 1 ? 1 : 0, Mix_Playing(-1)) << schritt;
+    }
     Mix_FreeChunk(klang);
     Mix_CloseAudio();
 }

@@ -109,14 +109,15 @@ TEST_F(Textfeld, SchriftzellenAnDerZahlengrenzeFassenKeinZeichen)
     EXPECT_EQ(7, feld->GetTextSize());
 }
 
-TEST_F(Textfeld, EscapeStelltHerReturnBestaetigt)
+// Escape returns to the text at selection, Return keeps the typing, Delete
+// empties the field and what it would return to.
+TEST_F(Textfeld, EscapeStelltHerReturnBestaetigtEntfernenLeert)
 {
     feld->SetText("NAME");
     feld->Select();
     Tippe("abc");
     Druecke(SDLK_ESCAPE);
     EXPECT_EQ("NAME", feld->GetText());
-
     feld->Select();
     Tippe("abc");
     Druecke(SDLK_KP_ENTER);
@@ -124,40 +125,19 @@ TEST_F(Textfeld, EscapeStelltHerReturnBestaetigt)
     feld->Select();
     Tippe("de");
     Druecke(SDLK_ESCAPE);
-    EXPECT_EQ("NAMEabc", feld->GetText());
-}
+    EXPECT_EQ("NAMEabc", feld->GetText()) << "zurueck zum Text beim Waehlen";
 
-TEST_F(Textfeld, EntfernenLeertAuchDenGemerktenText)
-{
-    feld->SetText("ALT");
     feld->Select();
     Druecke(SDLK_DELETE);
     EXPECT_TRUE(feld->IsSelected());
     EXPECT_EQ("", feld->GetText());
+    Druecke(SDLK_BACKSPACE);
+    EXPECT_TRUE(feld->IsSelected());
     Druecke(SDLK_ESCAPE);
     EXPECT_EQ("", feld->GetText());
-
-    // Backspace on an empty field changes nothing.
-    feld->Select();
-    Druecke(SDLK_BACKSPACE);
-    EXPECT_EQ("", feld->GetText());
-    EXPECT_TRUE(feld->IsSelected());
 }
 
-TEST_F(Textfeld, NurZiffern)
-{
-    feld->SetOnlyNumerics(true);
-    feld->Select();
-    Druecke(SDLK_LSHIFT);
-    Tippe("a1z");
-    Druecke('9');
-    Druecke('{');  // a shifted symbol above the digits
-    eingabe->InputBuffer(SDLK_LSHIFT, 3);
-    Tippe("/:5");
-    EXPECT_EQ("195", feld->GetText());
-}
-
-TEST_F(Textfeld, TastenOhneDruckbaresZeichenWerdenNichtGetippt)
+TEST_F(Textfeld, NurDruckbareZeichenUndWahlweiseNurZiffern)
 {
     feld->Select();
     const int tasten[] = {SDLK_UP, SDLK_LEFT, SDLK_F1, SDLK_KP0, SDLK_KP_PERIOD, SDLK_RSHIFT, SDLK_LCTRL,
@@ -170,6 +150,14 @@ TEST_F(Textfeld, TastenOhneDruckbaresZeichenWerdenNichtGetippt)
     Tippe("a ~");
     eingabe->InputBuffer(0xE4, 2);  // a key with a Latin-1 letter
     EXPECT_EQ("a ~\xe4", feld->GetText());
+
+    feld->SetText("");
+    feld->SetOnlyNumerics(true);
+    Druecke(SDLK_LSHIFT);
+    Tippe("a1z9{");  // '{': a shifted symbol above the digits
+    eingabe->InputBuffer(SDLK_LSHIFT, 3);
+    Tippe("/:5");
+    EXPECT_EQ("195", feld->GetText());
 }
 
 TEST_F(Textfeld, KlickWaehltImNaechstenBildUndHaeltDenZeigerInDerEcke)

@@ -1,7 +1,5 @@
 #include "WidgetHilfe.h"
 
-#include "VOQ_OGL_Init.h"
-
 #include "SDL.h"
 #include "SDL_opengl.h"
 
@@ -16,30 +14,12 @@ namespace hilfe
 {
 namespace
 {
-VOQ_OGL_Init& VideoInit()
-{
-    static VOQ_OGL_Init init;
-    return init;
-}
-
 void Ordner(const std::string& pfad)
 {
-    std::string teil;
     for (std::size_t i = 0; i <= pfad.size(); ++i) {
         if (i == pfad.size() || pfad[i] == '/')
             mkdir(pfad.substr(0, i).c_str(), 0755);
     }
-}
-
-bool SpeichereFlaeche(const std::string& datei, int breite, int hoehe, const Farbe& farbe)
-{
-    SDL_Surface* bild = SDL_CreateRGBSurface(SDL_SWSURFACE, breite, hoehe, 24, 0xff0000, 0xff00, 0xff, 0);
-    if (!bild)
-        return false;
-    SDL_FillRect(bild, nullptr, SDL_MapRGB(bild->format, farbe.r, farbe.g, farbe.b));
-    const bool ok = SDL_SaveBMP(bild, datei.c_str()) == 0;
-    SDL_FreeSurface(bild);
-    return ok;
 }
 
 // Waits for an X event to reach SDL's live state; the X server answers
@@ -68,7 +48,7 @@ void Fenster(int breite, int hoehe)
     static bool offen = false;
     if (offen)
         return;
-    ASSERT_TRUE(VideoInit().InitVideo(breite, hoehe, 32, false));
+    ASSERT_TRUE(grafik::StarteVideo(breite, hoehe));
     // The X server maps the window a moment later; only then do the warps
     // move the X pointer into it, where xdotool's presses reach the window.
     // It is mapped once a pointer moved by the X server (to points near the
@@ -95,7 +75,7 @@ void SchreibeOrdner(const std::string& ordner, const Farbe farben[3], int breite
     Ordner(ordner);
     for (int n = 1; n <= 3; ++n) {
         const std::string basis = ordner + "/" + std::to_string(n);
-        ASSERT_TRUE(SpeichereFlaeche(basis + ".bmp", breite, hoehe, farben[n - 1]));
+        ASSERT_TRUE(grafik::SpeichereBMP(grafik::NeueFlaeche(breite, hoehe, farben[n - 1]), basis + ".bmp"));
         std::ofstream konfig(basis + ".konfig");
         konfig << "# Zustandsbild " << n << "\nUNSICHTBARKEIT=255,0,255\n";
         if (n == echtIn)
@@ -106,29 +86,9 @@ void SchreibeOrdner(const std::string& ordner, const Farbe farben[3], int breite
 void SchreibeSchrift(const std::string& ordner)
 {
     Ordner(ordner);
-    ASSERT_TRUE(SpeichereFlaeche(ordner + "/testschrift.bmp", 160, 160, Farbe{255, 255, 255}));
+    ASSERT_TRUE(grafik::SpeichereBMP(grafik::NeueFlaeche(160, 160, grafik::WEISS), ordner + "/testschrift.bmp"));
     std::ofstream konfig(ordner + "/testschrift.konfig");
     konfig << "ORIGINALGROESSE=10,10\nANZEIGEGROESSE=8,12\nZEICHENABSTAND=2\nUNSICHTBARKEIT=0,0,0\n";
-}
-
-void SchreibeEinstellungen(const std::string& inhalt)
-{
-    std::ofstream aus("einstellungen.konfig", std::ios::binary);
-    aus << inhalt;
-}
-
-void Leeren()
-{
-    glClearColor(0, 0, 0, 1);
-    glClear(GL_COLOR_BUFFER_BIT);
-}
-
-Farbe Pixel(int x, int y)
-{
-    std::uint8_t p[3] = {0, 0, 0};
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    glReadPixels(x, FensterHoehe() - 1 - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, p);
-    return Farbe{p[0], p[1], p[2]};
 }
 
 std::string Bereich(int x, int y, int breite, int hoehe)
@@ -140,26 +100,6 @@ std::string Bereich(int x, int y, int breite, int hoehe)
                      &pixel[static_cast<std::size_t>(zeile) * breite * 3]);
     }
     return pixel;
-}
-
-bool Bildschirmfoto(const std::string& datei)
-{
-    const SDL_Surface* schirm = SDL_GetVideoSurface();
-    if (!schirm)
-        return false;
-    SDL_Surface* bild = SDL_CreateRGBSurface(SDL_SWSURFACE, schirm->w, schirm->h, 24, 0xff, 0xff00, 0xff0000, 0);
-    if (!bild)
-        return false;
-    glPixelStorei(GL_PACK_ALIGNMENT, 1);
-    SDL_LockSurface(bild);
-    for (int y = 0; y < schirm->h; ++y) {
-        glReadPixels(0, schirm->h - 1 - y, schirm->w, 1, GL_RGB, GL_UNSIGNED_BYTE,
-                     static_cast<std::uint8_t*>(bild->pixels) + y * bild->pitch);
-    }
-    SDL_UnlockSurface(bild);
-    const bool ok = SDL_SaveBMP(bild, datei.c_str()) == 0;
-    SDL_FreeSurface(bild);
-    return ok;
 }
 
 void Pumpe()

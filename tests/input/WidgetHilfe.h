@@ -1,10 +1,11 @@
 #pragma once
 
-// What the input tests share: a real window, widget image folders and a font
-// made on the spot, pixels read back, and the real mouse and keyboard driven
-// through SDL and xdotool.
+// What the input tests share beyond the drawing helpers (GrafikHilfe.h): a
+// real window, widget image folders and a font made on the spot, and the real
+// mouse and keyboard driven through SDL and xdotool.
 
-#include <cstdint>
+#include "GrafikHilfe.h"
+
 #include <string>
 
 namespace hilfe
@@ -12,11 +13,9 @@ namespace hilfe
 constexpr int BREITE = 640;
 constexpr int HOEHE = 480;
 
-struct Farbe
-{
-    std::uint8_t r, g, b;
-    bool operator==(const Farbe& o) const { return r == o.r && g == o.g && b == o.b; }
-};
+using grafik::Bildschirmfoto;
+using grafik::Farbe;
+using grafik::Pixel;
 
 // Opens the test window (640 x 480 unless told) once per process.
 void Fenster(int breite = BREITE, int hoehe = HOEHE);
@@ -32,12 +31,16 @@ void SchreibeOrdner(const std::string& ordner, const Farbe farben[3], int breite
 void SchreibeSchrift(const std::string& ordner);
 
 // "einstellungen.konfig" in the working directory with the given lines.
-void SchreibeEinstellungen(const std::string& inhalt);
+inline void SchreibeEinstellungen(const std::string& inhalt)
+{
+    grafik::SchreibeDatei("einstellungen.konfig", inhalt);
+}
 
-void Leeren();
-Farbe Pixel(int x, int y);
-// Writes the back buffer as a BMP.
-bool Bildschirmfoto(const std::string& datei);
+inline void Leeren()
+{
+    grafik::Leere(grafik::SCHWARZ);
+}
+
 // The pixels of a rectangle, row by row from its top, three bytes each.
 std::string Bereich(int x, int y, int breite, int hoehe);
 
