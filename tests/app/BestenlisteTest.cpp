@@ -4,7 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <climits>
 #include <csignal>
 #include <cstdio>
 #include <fstream>
@@ -86,33 +85,33 @@ TEST_F(Bestenliste, LiestDatensaetzeInDateireihenfolge)
     ASSERT_EQ(2, liste.anzahl);
     EXPECT_EQ("ANNA", liste.namen[0]);
     EXPECT_EQ(12, liste.punkte[0]);
-    EXPECT_EQ("BERT", liste.namen[1]);
-    EXPECT_EQ(7, liste.punkte[1]);
+    EXPECT_EQ("BERT|7;", liste.Text().substr(8));
     EXPECT_EQ("", liste.namen[2]);
-}
 
-TEST_F(Bestenliste, LeerraumGehtBeimLesenVerloren)
-{
-    EXPECT_EQ("ANNA|12;", Gelesen("AN NA|12;\n").Text());
-    EXPECT_EQ("ANNA|12;BERT|7;", Gelesen("ANNA | 1 2 ;\r\n\tBERT|7;\n").Text());
-}
-
-TEST_F(Bestenliste, LeereTeileEinesDatensatzes)
-{
-    EXPECT_EQ("|5;", Gelesen("|5;").Text());
-    EXPECT_EQ("|0;", Gelesen("|;").Text());
-    EXPECT_EQ("ANNA|0;", Gelesen("ANNA;").Text()) << "without | the record has no score";
-    EXPECT_EQ("|0;|0;", Gelesen(";;").Text());
-}
-
-TEST_F(Bestenliste, PunkteWieAtoiMitGrenzen)
-{
-    EXPECT_EQ("A|7;B|-3;C|12;D|0;", Gelesen("A|+7;B|-3;C|12abc;D|x9;").Text());
-    EXPECT_EQ(INT_MAX, Gelesen("A|2147483647;").punkte[0]);
-    EXPECT_EQ(INT_MAX, Gelesen("A|2147483648;").punkte[0]);
-    EXPECT_EQ(INT_MAX, Gelesen("A|99999999999999999999999999;").punkte[0]);
-    EXPECT_EQ(INT_MIN, Gelesen("A|-2147483648;").punkte[0]);
-    EXPECT_EQ(INT_MIN, Gelesen("A|-99999999999999999999;").punkte[0]);
+    struct Fall
+    {
+        const char* datei;
+        const char* liste;
+    };
+    const Fall faelle[] = {
+        // White space is lost in reading.
+        {"AN NA|12;\n", "ANNA|12;"},
+        {"ANNA | 1 2 ;\r\n\tBERT|7;\n", "ANNA|12;BERT|7;"},
+        // Empty parts; without '|' a record has no score.
+        {"|5;", "|5;"},
+        {"|;", "|0;"},
+        {"ANNA;", "ANNA|0;"},
+        {";;", "|0;|0;"},
+        // Scores as atoi reads them, kept within the int range.
+        {"A|+7;B|-3;C|12abc;D|x9;", "A|7;B|-3;C|12;D|0;"},
+        {"A|2147483647;B|2147483648;C|99999999999999999999999999;", "A|2147483647;B|2147483647;C|2147483647;"},
+        {"A|-2147483648;B|-99999999999999999999;", "A|-2147483648;B|-2147483648;"},
+        // An unfinished tail is no record.
+        {"BERT", ""},
+        {"", ""},
+    };
+    for (const Fall& f : faelle)
+        EXPECT_EQ(f.liste, Gelesen(f.datei).Text()) << f.datei;
 }
 
 TEST_F(Bestenliste, HoechstensZehnDatensaetze)
@@ -122,18 +121,12 @@ TEST_F(Bestenliste, HoechstensZehnDatensaetze)
         inhalt += "N" + std::to_string(k) + "|" + std::to_string(100 - k) + ";";
     const Liste liste = Gelesen(inhalt);
     ASSERT_EQ(10, liste.anzahl);
-    EXPECT_EQ("N1", liste.namen[0]);
     EXPECT_EQ("N10", liste.namen[9]);
     EXPECT_EQ(90, liste.punkte[9]);
-}
 
-TEST_F(Bestenliste, UnvollendeterRestZaehltNicht)
-{
-    const Liste liste = Gelesen("ANNA|12;BERT|7");
-    EXPECT_EQ(1, liste.anzahl);
-    EXPECT_EQ("", liste.namen[1]) << "the tail must not stay in the next slot";
-    EXPECT_EQ(0, Gelesen("BERT").anzahl);
-    EXPECT_EQ(0, Gelesen("").anzahl);
+    const Liste rest = Gelesen("ANNA|12;BERT|7");
+    EXPECT_EQ(1, rest.anzahl);
+    EXPECT_EQ("", rest.namen[1]) << "an unfinished tail must not stay in the next slot";
     std::remove(BESTENLISTE_DATEI);
     Liste ohneDatei;
     ohneDatei.Lies();
@@ -142,42 +135,30 @@ TEST_F(Bestenliste, UnvollendeterRestZaehltNicht)
 
 // ---- writing ----------------------------------------------------------------
 
-TEST_F(Bestenliste, SchreibtOhneZeilenumbruch)
-{
-    std::string namen[BESTENLISTE_PLAETZE] = {"ANNA", "BERT", "CARL"};
-    int punkte[BESTENLISTE_PLAETZE] = {12, 7, 1};
-    EXPECT_TRUE(SchreibeBestenliste(namen, punkte, 2));
-    EXPECT_EQ("ANNA|12;BERT|7;", LiesDatei());
-    EXPECT_FALSE(Existiert(NEUE_DATEI));
-
-    EXPECT_TRUE(SchreibeBestenliste(namen, punkte, 0));
-    EXPECT_TRUE(Existiert(BESTENLISTE_DATEI));
-    EXPECT_EQ("", LiesDatei());
-}
-
-TEST_F(Bestenliste, MehrAlsZehnWerdenZehn)
-{
-    std::string namen[12];
-    int punkte[12];
-    for (int k = 0; k < 12; ++k) {
-        namen[k] = "J\xdcRGEN" + std::to_string(k);
-        punkte[k] = 50 - k;
-    }
-    ASSERT_TRUE(SchreibeBestenliste(namen, punkte, 12));
-    const Liste liste = Gelesen(LiesDatei());
-    EXPECT_EQ(10, liste.anzahl);
-    EXPECT_EQ("J\xdcRGEN9", liste.namen[9]) << "Latin-1 names come back as they were";
-}
-
-TEST_F(Bestenliste, TrennzeichenImNamenWerdenNichtGespeichert)
+TEST_F(Bestenliste, SchreibtOhneZeilenumbruchUndOhneTrennzeichenImNamen)
 {
     std::string namen[BESTENLISTE_PLAETZE] = {"A|N;NA", ";|", "BERT"};
     int punkte[BESTENLISTE_PLAETZE] = {12, 9, 7};
     ASSERT_TRUE(SchreibeBestenliste(namen, punkte, 3));
     EXPECT_EQ("ANNA|12;|9;BERT|7;", LiesDatei());
+    EXPECT_FALSE(Existiert(NEUE_DATEI));
+    std::remove(BESTENLISTE_DATEI);
+    EXPECT_TRUE(SchreibeBestenliste(namen, punkte, 0));
+    EXPECT_TRUE(Existiert(BESTENLISTE_DATEI));
+    EXPECT_EQ("", LiesDatei());
+
+    // More than ten become ten; Latin-1 names come back as they were.
+    std::string viele[12];
+    int vielePunkte[12];
+    for (int k = 0; k < 12; ++k) {
+        viele[k] = "J\xdcRGEN" + std::to_string(k);
+        vielePunkte[k] = 50 - k;
+    }
+    ASSERT_TRUE(SchreibeBestenliste(viele, vielePunkte, 12));
     Liste liste;
     liste.Lies();
-    EXPECT_EQ("ANNA|12;|9;BERT|7;", liste.Text());
+    EXPECT_EQ(10, liste.anzahl);
+    EXPECT_EQ("J\xdcRGEN9", liste.namen[9]);
 }
 
 TEST_F(Bestenliste, NichtSchreibbarLaesstAlteListe)
@@ -266,53 +247,36 @@ Liste Voll(std::initializer_list<int> punkte)
 TEST(Platzierung, GleichstandBleibtUnterDemAelterenEintrag)
 {
     const Liste liste = Voll({40, 35, 30, 30, 20, 18, 14, 10, 9, 8});
-    EXPECT_EQ(1, PlatzFuer(liste.punkte, liste.anzahl, 40));
-    EXPECT_EQ(4, PlatzFuer(liste.punkte, liste.anzahl, 30));
-    EXPECT_EQ(0, PlatzFuer(liste.punkte, liste.anzahl, 41));
+    const int faelle[][2] = {{41, 0}, {40, 1}, {30, 4}, {9, 9}, {8, BESTENLISTE_PLAETZE}, {0, BESTENLISTE_PLAETZE}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(f[1], PlatzFuer(liste.punkte, liste.anzahl, f[0])) << f[0] << " Punkte";
+
+    // A short list: a game without rows never earns a place, one tied with
+    // the last record comes after it.
+    const Liste kurz = Voll({9, 3, 1});
+    EXPECT_EQ(BESTENLISTE_PLAETZE, PlatzFuer(kurz.punkte, kurz.anzahl, 0));
+    EXPECT_EQ(3, PlatzFuer(kurz.punkte, kurz.anzahl, 1));
+    EXPECT_EQ(0, PlatzFuer(kurz.punkte, 0, 3));
 }
 
-TEST(Platzierung, ZehnterPlatzUndKeinPlatz)
+TEST(Platzierung, EintragenSchiebtNachUntenUndHaeltZehn)
 {
     Liste liste = Voll({40, 35, 31, 27, 22, 18, 14, 13, 12, 8});
-    EXPECT_EQ(BESTENLISTE_PLAETZE, PlatzFuer(liste.punkte, liste.anzahl, 8));
-    EXPECT_EQ(BESTENLISTE_PLAETZE, PlatzFuer(liste.punkte, liste.anzahl, 0));
     EXPECT_EQ(10, TrageEin(liste.namen, liste.punkte, liste.anzahl, BESTENLISTE_PLAETZE, 8));
     EXPECT_EQ("S10", liste.namen[9]) << "no place changes nothing";
-
-    const int platz = PlatzFuer(liste.punkte, liste.anzahl, 9);
-    ASSERT_EQ(9, platz);
-    liste.anzahl = TrageEin(liste.namen, liste.punkte, liste.anzahl, platz, 9);
+    liste.anzahl = TrageEin(liste.namen, liste.punkte, liste.anzahl, 9, 9);
     EXPECT_EQ(10, liste.anzahl);
     EXPECT_EQ("S9|12;|9;", liste.Text().substr(liste.Text().find("S9|")));
-}
-
-TEST(Platzierung, VolleListeVerliertDenLetzten)
-{
-    Liste liste = Voll({40, 35, 31, 27, 22, 18, 14, 13, 12, 8});
     liste.anzahl = TrageEin(liste.namen, liste.punkte, liste.anzahl, 0, 50);
     EXPECT_EQ("|50;S1|40;S2|35;S3|31;S4|27;S5|22;S6|18;S7|14;S8|13;S9|12;", liste.Text());
-}
 
-TEST(Platzierung, KurzeListeWaechstBisZehn)
-{
-    Liste liste = Voll({9, 3, 1});
-    EXPECT_EQ(BESTENLISTE_PLAETZE, PlatzFuer(liste.punkte, liste.anzahl, 0))
-        << "a game without rows never earns a place";
-
-    int platz = PlatzFuer(liste.punkte, liste.anzahl, 2);
-    ASSERT_EQ(2, platz);
-    liste.anzahl = TrageEin(liste.namen, liste.punkte, liste.anzahl, platz, 2);
-    EXPECT_EQ("S1|9;S2|3;|2;S3|1;", liste.Text());
-
-    platz = PlatzFuer(liste.punkte, liste.anzahl, 1);
-    EXPECT_EQ(4, platz) << "after the tie with the last record";
-    liste.anzahl = TrageEin(liste.namen, liste.punkte, liste.anzahl, platz, 1);
-    EXPECT_EQ(5, liste.anzahl);
-
+    Liste kurz = Voll({9, 3, 1});
+    kurz.anzahl = TrageEin(kurz.namen, kurz.punkte, kurz.anzahl, 2, 2);
+    EXPECT_EQ("S1|9;S2|3;|2;S3|1;", kurz.Text());
+    kurz.anzahl = TrageEin(kurz.namen, kurz.punkte, kurz.anzahl, 4, 1);
+    EXPECT_EQ("S1|9;S2|3;|2;S3|1;|1;", kurz.Text());
     Liste leer;
-    platz = PlatzFuer(leer.punkte, leer.anzahl, 3);
-    EXPECT_EQ(0, platz);
-    EXPECT_EQ(1, TrageEin(leer.namen, leer.punkte, leer.anzahl, platz, 3));
+    EXPECT_EQ(1, TrageEin(leer.namen, leer.punkte, 0, 0, 3));
 }
 
 // The results screen's road: read, place, name, write, read again.
