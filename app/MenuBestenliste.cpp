@@ -3,6 +3,7 @@
 #include "Bestenliste.h"
 #include "EreignisVerarbeitung.h"
 #include "Globale.h"
+#include "Menuekulisse.h"
 #include "Musik.h"
 #include "VOQ_Button.h"
 #include "VOQ_Log.h"
@@ -30,17 +31,6 @@ struct Ruhmeshalle
     VOQ_Button* startbild = nullptr;
 };
 
-VOQ_Button* NeuerKnopf(int x, int y, const char* text)
-{
-    GAME_EINGABE.CreateButton("block", x, y, text);
-    const int nr = GAME_EINGABE.GetLastButton();
-    if (nr < 0)
-        return nullptr;
-    VOQ_Button* knopf = GAME_EINGABE.buttons[nr];
-    knopf->SetSoundClick(snd_mausklick001);
-    return knopf;
-}
-
 void Beginne(Ruhmeshalle& r)
 {
     joy_mouse = true;
@@ -64,8 +54,8 @@ void Beginne(Ruhmeshalle& r)
     GAME_EINGABE.GiveMouse(&GAME_EINGABE.maus);
     GAME_EINGABE.maus.SetFeldMarkierung(true);
 
-    r.spielen = NeuerKnopf(750, 700, "KL\xd6TZCHEN STAPELN");
-    r.startbild = NeuerKnopf(50, 700, " STARTBILDSCHIRM");
+    r.spielen = Menuekulisse::Knopf(750, 700, "KL\xd6TZCHEN STAPELN", snd_mausklick001);
+    r.startbild = Menuekulisse::Knopf(50, 700, " STARTBILDSCHIRM", snd_mausklick001);
 
     r.schwarz.Ausblenden();
     lastmenu = MENU_BESTENLISTE;

@@ -2,6 +2,7 @@
 
 #include "EreignisVerarbeitung.h"
 #include "Globale.h"
+#include "Menuekulisse.h"
 #include "Musik.h"
 #include "Spielregeln.h"
 #include "VOQ_Button.h"
@@ -120,23 +121,7 @@ void SchaltePause(Spiel& spiel)
     Spiele(snd_pause);
 }
 
-bool Geklickt(VOQ_Button* knopf)
-{
-    return knopf && knopf->WasClicked();
-}
-
 // ---- entry --------------------------------------------------------------
-
-VOQ_Button* NeuerKnopf(int x, int y, const char* text)
-{
-    GAME_EINGABE.CreateButton("block", x, y, text);
-    const int nr = GAME_EINGABE.GetLastButton();
-    if (nr < 0)
-        return nullptr;
-    VOQ_Button* knopf = GAME_EINGABE.buttons[nr];
-    knopf->SetSoundClick(snd_mausklick);
-    return knopf;
-}
 
 VOQ_CheckBox* NeuesKaestchen(int x, int y, const char* text)
 {
@@ -156,14 +141,14 @@ const char* Spielmusik(int wahl)
 
 void LegeBedienelementeAn(Spiel& spiel)
 {
-    spiel.abbrechen = NeuerKnopf(50, 150, "    ABBRECHEN");
-    spiel.neustart = NeuerKnopf(50, 200, "     NEUSTART");
+    spiel.abbrechen = Menuekulisse::Knopf(50, 150, "    ABBRECHEN");
+    spiel.neustart = Menuekulisse::Knopf(50, 200, "     NEUSTART");
     spiel.spielpause = NeuesKaestchen(50, 250, "    SPIELPAUSE");
     if (spiel.spielpause)
         spiel.spielpause->visible = false;
-    spiel.musikwechsel = NeuerKnopf(50, 350, "   MUSIKWECHSEL");
+    spiel.musikwechsel = Menuekulisse::Knopf(50, 350, "   MUSIKWECHSEL");
     spiel.musikpause = NeuesKaestchen(50, 400, "    MUSIKPAUSE");
-    spiel.auswertung = NeuerKnopf(400, 450, "ZUR AUSWERTUNG");
+    spiel.auswertung = Menuekulisse::Knopf(400, 450, "ZUR AUSWERTUNG");
     if (spiel.auswertung)
         spiel.auswertung->visible = false;
 }
@@ -370,15 +355,15 @@ void MusikPause(VOQ_CheckBox& kaestchen)
 // The game's own widgets count only while they are drawn, before the end.
 void Klicks(Spiel& spiel, bool bedienbar)
 {
-    if (bedienbar && Geklickt(spiel.neustart)) {
+    if (bedienbar && Menuekulisse::Geklickt(spiel.neustart)) {
         SetMenuNummer(MENU_SPIEL);
         spiel.verlassen = true;
     }
-    if (bedienbar && Geklickt(spiel.musikwechsel))
+    if (bedienbar && Menuekulisse::Geklickt(spiel.musikwechsel))
         WechsleSpielmusik(spiel);
     if (bedienbar && spiel.musikpause && spiel.musikpause->WasClicked())
         MusikPause(*spiel.musikpause);
-    if (Geklickt(spiel.auswertung)) {
+    if (Menuekulisse::Geklickt(spiel.auswertung)) {
         SetMenuNummer(MENU_AUSWERTUNG);
         spiel.verlassen = true;
     }
@@ -416,7 +401,7 @@ void PauseUndAbbruch(Spiel& spiel, bool bedienbar)
         schrift_20.SetText("     PAUSE");
         schrift_20.Draw(300, 400);
     }
-    if (bedienbar && Geklickt(spiel.abbrechen)) {
+    if (bedienbar && Menuekulisse::Geklickt(spiel.abbrechen)) {
         GAME_EINGABE.InputBuffer(0, VOQ_OGL_Eingabe::TASTE_GEDRUECKT);
         SetMenuNummer(MENU_HAUPT);
         spiel.verlassen = true;

@@ -74,12 +74,17 @@ void Menuekulisse::RaeumeEingabe()
 
 VOQ_Button* Menuekulisse::Knopf(int x, int y, const char* text)
 {
+    return Knopf(x, y, text, snd_mausklick);
+}
+
+VOQ_Button* Menuekulisse::Knopf(int x, int y, const char* text, Mix_Chunk* klick)
+{
     const int vorher = GAME_EINGABE.buttonCount;
     GAME_EINGABE.CreateButton(KNOPFBILDER, x, y, text);
     if (GAME_EINGABE.buttonCount == vorher)
         return nullptr;
     VOQ_Button* knopf = GAME_EINGABE.buttons[GAME_EINGABE.GetLastButton()];
-    knopf->SetSoundClick(snd_mausklick);
+    knopf->SetSoundClick(klick);
     return knopf;
 }
 

@@ -3,11 +3,13 @@
 #include "VOQ_OGL_Bildlauf.h"
 
 class VOQ_Button;
+struct Mix_Chunk;
 
 // What the menu screens (main menu, help, about, controller settings) share:
 // the white background, the title, the frame rate and the black veil that
 // fades out so that the screen fades in; and the steps each of them takes
-// with the input manager and the shared counters.
+// with the input manager and the shared counters (the buttons of the game
+// and hall-of-fame screens are made and asked the same way).
 class Menuekulisse
 {
 public:
@@ -30,6 +32,8 @@ public:
     // A button at (x, y) with the click sound; null when the input manager
     // has no room for it (nothing is drawn or clicked then).
     static VOQ_Button* Knopf(int x, int y, const char* text);
+    // The same with another click sound.
+    static VOQ_Button* Knopf(int x, int y, const char* text, Mix_Chunk* klick);
     static bool Geklickt(VOQ_Button* knopf);
 
     // Polls counter `slot` of GAME_ZAEHLER; when it has run out, restarts it
