@@ -10,14 +10,6 @@ FUZZBUILD ?= build-fuzz
 FUZZZEIT  ?= 6
 FUZZLANG  ?= 300
 
-# Sanitizer runs: ASan + UBSan + LeakSanitizer with suppressions for system
-# libraries only; the preloaded helper keeps dlopen'd libraries mapped so the
-# leak reports can name them (tests/werkzeuge/dlclose_aus.c).
-SAN_UMGEBUNG = ASAN_OPTIONS=verify_asan_link_order=0:detect_leaks=1:abort_on_error=0 \
-	LSAN_OPTIONS=suppressions=$(CURDIR)/tests/sanitizer/lsan.supp:print_suppressions=0 \
-	UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-	LD_PRELOAD=$(CURDIR)/$(SANBUILD)/tests/werkzeuge/libqf_dlclose_aus.so
-
 .PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps build spielverzeichnis clean \
 	install uninstall deb bildschirmfotos bench dauerlauf
 
@@ -29,10 +21,12 @@ test: test-normal test-sanitizer test-fuzz
 test-normal: build spielverzeichnis
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
+# ASan + UBSan + LeakSanitizer; the tests carry their sanitizer options
+# themselves (tests/CMakeLists.txt), so ctest in that tree needs nothing more.
 test-sanitizer: deps
 	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON
 	cmake --build $(SANBUILD) -j $(JOBS)
-	cd $(SANBUILD) && $(SAN_UMGEBUNG) ctest --output-on-failure -j $(JOBS)
+	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS)
 
 # Fuzz targets (libFuzzer, ASan, UBSan) in a clang tree of their own.
 fuzz-build: deps

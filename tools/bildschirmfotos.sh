@@ -8,7 +8,7 @@ bau=$(cd "${1:-$quelle/build}" && pwd)
 ziel=${2:-$quelle/docs/bilder}
 
 if [ -z "${QF_FOTO_ANZEIGE:-}" ]; then
-    exec env QF_FOTO_ANZEIGE=1 "$quelle/tests/werkzeuge/xvfb-lauf.sh" "$0" "$bau" "$ziel"
+    exec env QF_FOTO_ANZEIGE=1 "$quelle/tests/werkzeuge/testlauf.sh" --anzeige "$0" "$bau" "$ziel"
 fi
 
 mkdir -p "$ziel"

@@ -1,6 +1,6 @@
 #!/bin/sh
 # The benchmark: the real game under a private Xvfb (run this script through
-# tests/werkzeuge/xvfb-lauf.sh), driven by xdotool through every screen,
+# tests/werkzeuge/testlauf.sh --anzeige), driven by xdotool through every screen,
 # measured from inside by the preloaded tests/bench/messung.c. Prints one
 # table (tests/bench/tabelle.awk), one column per binary, each figure the
 # median of the rounds.
@@ -167,13 +167,13 @@ while [ "$runde" -le "$runden" ]; do
     for paar in "$@"; do
         name=${paar%%=*}
         binaer=${paar#*=}
-        lauf "$name" "$binaer" alle . "" LD_PRELOAD="$QF_MESSUNG_LIB"
+        lauf "$name" "$binaer" alle . "" LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
         lauf "$name" "$binaer" steuerung "^(wechsel .*90|[a-z]+ 90[[:space:]])" "" \
-            QF_JOYSTICK_BEFEHLE=/dev/null LD_PRELOAD="$QF_JOYSTICK_LIB $QF_MESSUNG_LIB"
+            QF_JOYSTICK_BEFEHLE=/dev/null LD_PRELOAD="$QF_JOYSTICK_LIB $QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
         lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "sync unset " \
-            env -u SDL12COMPAT_SYNC_TO_VBLANK LD_PRELOAD="$QF_MESSUNG_LIB"
+            env -u SDL12COMPAT_SYNC_TO_VBLANK LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
         lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "sync 1 " \
-            SDL12COMPAT_SYNC_TO_VBLANK=1 LD_PRELOAD="$QF_MESSUNG_LIB"
+            SDL12COMPAT_SYNC_TO_VBLANK=1 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
     done
     runde=$((runde + 1))
 done

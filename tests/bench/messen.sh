@@ -26,4 +26,4 @@ QF_DATEN_DIR=$build/daten QF_QUELL_DIR=$quelle \
 QF_MESSUNG_LIB=$build/tests/bench/libqf_messung.so \
 QF_JOYSTICK_LIB=$build/tests/werkzeuge/libqf_virtueller_joystick.so \
 QF_WERKZEUGE=$build/tests/werkzeuge \
-    "$quelle/tests/werkzeuge/xvfb-lauf.sh" "$quelle/tests/bench/bench.sh" -r "$runden" $spalten
+    "$quelle/tests/werkzeuge/testlauf.sh" --anzeige "$quelle/tests/bench/bench.sh" -r "$runden" $spalten

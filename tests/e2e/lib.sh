@@ -1,5 +1,5 @@
 # Shell helpers for the end-to-end tests: the real binary in a working
-# directory of its own, under the Xvfb of tests/werkzeuge/xvfb-lauf.sh.
+# directory of its own, under the Xvfb of tests/werkzeuge/testlauf.sh.
 # Set by CTest: QF_BINARY, QF_DATEN_DIR, QF_QUELL_DIR, QF_WERKZEUGE, QF_ERGEBNISSE.
 
 set -u

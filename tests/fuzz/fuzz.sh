@@ -28,8 +28,11 @@ lauf=$(mktemp -d /dev/shm/qf-fuzz-lauf.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$lauf"' EXIT INT TERM
 export QF_FUZZ_TMP="$lauf"
 export TMPDIR="$lauf"
-export LSAN_OPTIONS="suppressions=$quelle/../sanitizer/lsan.supp:print_suppressions=0"
-export UBSAN_OPTIONS="print_stacktrace=1"
+# Ours first: options the caller has set come after them and win. Dynamic TLS
+# is not intercepted: see tests/CMakeLists.txt.
+export ASAN_OPTIONS="intercept_tls_get_addr=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+export LSAN_OPTIONS="suppressions=$quelle/../sanitizer/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
+export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
 if [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
     export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
 fi
