@@ -10,10 +10,11 @@ FUZZBUILD ?= build-fuzz
 FUZZZEIT  ?= 6
 FUZZLANG  ?= 300
 
-.PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps build spielverzeichnis clean \
-	install uninstall deb bildschirmfotos bench dauerlauf
+.PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps deps-spiel spiel build \
+	spielverzeichnis clean install uninstall deb bildschirmfotos bench dauerlauf
 
-run: build spielverzeichnis
+# Playing needs only the game and its data: neither the test packages nor the tests are built.
+run: spiel spielverzeichnis
 	cd $(SPIEL) && SDL12COMPAT_SYNC_TO_VBLANK=$${SDL12COMPAT_SYNC_TO_VBLANK:-1} ../quaderfall
 
 test: test-normal test-sanitizer test-fuzz
@@ -40,14 +41,22 @@ test-fuzz: fuzz-build
 fuzz-lang: fuzz-build
 	tests/fuzz/fuzz.sh $(FUZZBUILD) $(FUZZLANG)
 
+deps-spiel:
+	tools/install-deps.sh spiel
+
 deps:
-	tools/install-deps.sh
+	tools/install-deps.sh spiel test
+
+# The game and its data; a tree that `make test` configured keeps its tests.
+spiel: deps-spiel
+	[ -f $(BUILD)/CMakeCache.txt ] || cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE) -DQF_TESTS=OFF
+	cmake --build $(BUILD) -j $(JOBS) --target quaderfall daten
 
 build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=$(BUILDTYPE) -DQF_TESTS=ON
 	cmake --build $(BUILD) -j $(JOBS)
 
-spielverzeichnis: build
+spielverzeichnis: spiel
 	tools/spielverzeichnis.sh $(BUILD) $(SPIEL)
 
 # Installation (the launcher `quaderfall` lands in $(PREFIX)/games) and its removal.
@@ -66,12 +75,12 @@ deb: deps
 bildschirmfotos: build
 	tools/bildschirmfotos.sh $(BUILD) docs/bilder
 
-# The benchmark table (tests/bench); BENCH_VERGLEICH="<commit> ..." adds a column for
+# The benchmark table (bench/); BENCH_VERGLEICH="<commit> ..." adds a column for
 # each, built in $(BUILD)-vergleich/; BENCH_RUNDEN runs each binary that often.
 BENCH_VERGLEICH ?=
 BENCH_RUNDEN    ?= 3
 bench: build
-	JOBS=$(JOBS) tests/bench/messen.sh $(BUILD) "$(BENCH_VERGLEICH)" $(BENCH_RUNDEN)
+	JOBS=$(JOBS) bench/messen.sh $(BUILD) "$(BENCH_VERGLEICH)" $(BENCH_RUNDEN)
 
 # The soak test for 5 minutes a phase (QF_DAUER seconds); `make test` runs it for 60.
 QF_DAUER ?= 300

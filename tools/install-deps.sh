@@ -1,12 +1,18 @@
 #!/bin/sh
-# Installs the Debian packages listed in tools/pakete.txt that are missing.
+# Installs the Debian packages of the named lists that are missing:
+#   tools/install-deps.sh spiel        building and playing (tools/pakete-spiel.txt)
+#   tools/install-deps.sh spiel test   and the tests too (tools/pakete-test.txt)
 # Idempotent: does nothing (and needs no rights) when everything is there.
 set -eu
 hier=$(cd "$(dirname "$0")" && pwd)
-liste="$hier/pakete.txt"
+[ $# -gt 0 ] || set -- spiel test
+for name in "$@"; do
+    [ -f "$hier/pakete-$name.txt" ] || { echo "Keine Paketliste '$name'" >&2; exit 2; }
+done
+pakete=$(for name in "$@"; do grep -v '^[[:space:]]*#' "$hier/pakete-$name.txt"; done | tr -s ' \t' '\n\n')
 
 fehlend=""
-for paket in $(grep -v '^[[:space:]]*#' "$liste" | tr -s ' \t' '\n\n'); do
+for paket in $pakete; do
     status=$(dpkg-query -W -f='${Status}' "$paket" 2>/dev/null || true)
     case "$status" in
         *"install ok installed"*) ;;

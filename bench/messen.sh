@@ -3,9 +3,9 @@
 # side by side for each of them too, each built in BUILD-vergleich/<commit>
 # (a worktree of the commit, only the game; the data of BUILD serve all).
 #
-#   tests/bench/messen.sh BUILD ["COMMIT ..."] [ROUNDS]
+#   bench/messen.sh BUILD ["COMMIT ..."] [ROUNDS]
 set -eu
-quelle=$(cd "$(dirname "$0")/../.." && pwd)
+quelle=$(cd "$(dirname "$0")/.." && pwd)
 build=$(cd "$1" && pwd)
 commits=${2:-}
 runden=${3:-3}
@@ -23,7 +23,7 @@ spalten="$spalten jetzt=$build/quaderfall"
 
 echo "Rechner: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) Kerne; $(uptime)" >&2
 QF_DATEN_DIR=$build/daten QF_QUELL_DIR=$quelle \
-QF_MESSUNG_LIB=$build/tests/bench/libqf_messung.so \
+QF_MESSUNG_LIB=$build/bench/libqf_messung.so \
 QF_JOYSTICK_LIB=$build/tests/werkzeuge/libqf_virtueller_joystick.so \
 QF_WERKZEUGE=$build/tests/werkzeuge \
-    "$quelle/tests/werkzeuge/testlauf.sh" --anzeige "$quelle/tests/bench/bench.sh" -r "$runden" $spalten
+    "$quelle/tests/werkzeuge/testlauf.sh" --anzeige "$quelle/bench/bench.sh" -r "$runden" $spalten

@@ -1,5 +1,5 @@
 # The benchmark's one table: from lines "column<TAB>key<TAB>value" (the
-# figures of tests/bench/auswertung.awk, each run's lines prefixed with the
+# figures of bench/auswertung.awk, each run's lines prefixed with the
 # name of the binary), the median of every figure over the runs, one column
 # per binary in the order they first appear. A value of several numbers is
 # taken number by number; a text (the allocation origins) from the first run.

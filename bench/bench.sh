@@ -1,8 +1,8 @@
 #!/bin/sh
 # The benchmark: the real game under a private Xvfb (run this script through
 # tests/werkzeuge/testlauf.sh --anzeige), driven by xdotool through every screen,
-# measured from inside by the preloaded tests/bench/messung.c. Prints one
-# table (tests/bench/tabelle.awk), one column per binary, each figure the
+# measured from inside by the preloaded bench/messung.c. Prints one
+# table (bench/tabelle.awk), one column per binary, each figure the
 # median of the rounds.
 #
 #   bench.sh [-r ROUNDS] NAME=BINARY [NAME=BINARY ...]
@@ -22,9 +22,8 @@ fi
 [ $# -ge 1 ] || { echo "bench.sh [-r RUNDEN] NAME=BINARY ..." >&2; exit 2; }
 
 hier=$(cd "$(dirname "$0")" && pwd)
-QF_ERGEBNISSE=${TMPDIR:-/tmp}/qf-bench-bilder.$$
 QF_BINARY=/bin/false
-. "$hier/../e2e/lib.sh"
+. "$hier/hilfe.sh"
 QF_LAUF_BASIS=$QF_ARBEIT
 zahlen=$QF_LAUF_BASIS/zahlen
 : >"$zahlen"
@@ -181,4 +180,3 @@ done
 awk -f "$hier/tabelle.awk" "$zahlen"
 QF_ARBEIT=$QF_LAUF_BASIS
 [ -z "${QF_BENCH_AUFZEICHNUNG:-}" ] || cp "$zahlen" "$QF_BENCH_AUFZEICHNUNG/zahlen.tsv"
-rm -rf "$QF_ERGEBNISSE"

@@ -1,6 +1,6 @@
-# Figures of one benchmark run, from the records of tests/bench/messung.c.
+# Figures of one benchmark run, from the records of bench/messung.c.
 # Prints one line per figure: "key<TAB>value"; keys sort into the table of
-# tests/bench/tabelle.awk. Times in ms, memory in MB.
+# bench/tabelle.awk. Times in ms, memory in MB.
 #
 # Steady state of a screen visit: from RUHE_AB s after its entry to RUHE_VOR
 # s before the next; visits shorter than RUHE_MIN s of steady state count not.
