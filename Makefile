@@ -24,8 +24,9 @@ test-normal: build spielverzeichnis
 
 # ASan + UBSan + LeakSanitizer; the tests carry their sanitizer options
 # themselves (tests/CMakeLists.txt), so ctest in that tree needs nothing more.
-test-sanitizer: deps
-	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON
+# It takes the pictures and sounds from the normal tree instead of generating them again.
+test-sanitizer: build
+	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON -DQF_DATEN_VON=$(abspath $(BUILD))/daten
 	cmake --build $(SANBUILD) -j $(JOBS)
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS)
 
