@@ -1,5 +1,5 @@
 #!/bin/sh
-# Soak test: the real game under the director, QF_DAUER virtual seconds (60
+# Soak test: the real game under the director, QF_DAUER virtual seconds (120
 # unless set) in the main menu's attract display, then as long in games
 # played with random keys, each lost game going by blind clicks through the
 # results and the hall of fame into the next. Frames of 50 virtual ms give
@@ -9,7 +9,7 @@
 # frames keep coming; the game ends through its menu with exit code 0.
 # `make dauerlauf` runs it for 300 s a phase.
 set -u
-DAUER=${QF_DAUER:-60}
+DAUER=${QF_DAUER:-120}
 # Allowed rise of the resident memory from the first to the last third of the
 # samples after the warm-up (kB): the heap and Mesa's buffers breathe a little;
 # a leak of one image or one allocation per frame shows far above it.
