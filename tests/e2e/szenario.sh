@@ -11,7 +11,8 @@
 #             anzahl <n> "text"            (journal lines holding the text)
 #             text|kein-text <picture> schrift_012|schrift_020 <x> <y> "text"
 #             farbe <picture> <x> <y> "r,g,b"
-#             feld <picture> <row> "pattern"      (a row of the game's playfield)
+#             feld <picture> <row> [x y] "pattern"   (a row of the playfield at x y,
+#                                          by default the game's at 340 100)
 #             inhalt <file> "content"      fehler "regex" (allowed FEHLER lines)
 #             ende <exit code>
 # Set by CTest: QF_BINARY, QF_DATEN_DIR, QF_QUELL_DIR, QF_WERKZEUGE,
@@ -59,15 +60,17 @@ while IFS= read -r zeile; do
 done <"$szenario"
 
 # sdl12-compat's scaling framebuffer would cost each frame a copy of the whole
-# window; the game draws the same without it (echt.sh keeps it).
+# window; the game draws the same without it (echt.sh keeps it, and a
+# scenario may set it).
 beginn=$(date +%s%N)
-(cd "$arbeit" && exec timeout -s KILL "${QF_ZEITLIMIT:-120}" env TZ=UTC SDL12COMPAT_OPENGL_SCALING=0 \
-    QF_REGIE="$szenario" QF_REGIE_AUS="$aus" \
+(cd "$arbeit" && exec timeout -s KILL "${QF_ZEITLIMIT:-120}" env TZ=UTC \
+    SDL12COMPAT_OPENGL_SCALING="${SDL12COMPAT_OPENGL_SCALING:-0}" QF_REGIE="$szenario" QF_REGIE_AUS="$aus" \
     QF_JOYSTICK_BEFEHLE="$arbeit/steuerung.befehle" QF_JOYSTICK_ANZAHL="$anzahl" QF_JOYSTICK_NAME="$steuername" \
     LD_PRELOAD="$preload${LD_PRELOAD:+ $LD_PRELOAD}" "$QF_BINARY" >"$aus/ausgabe.log" 2>"$aus/fehler.log")
 rc=$?
 journal=$aus/journal
-echo "$name: Rueckgabe $rc, $(tail -n 1 "$journal" | cut -d' ' -f1) ms Spielzeit in $(( ($(date +%s%N) - beginn) / 1000000 )) ms"
+echo "$name: Rueckgabe $rc, $(tail -n 1 "$journal" | cut -d' ' -f1) ms Spielzeit" \
+    "in $(( ($(date +%s%N) - beginn) / 1000000 )) ms"
 
 bild() {
     echo "$aus/$1.ppm"
@@ -84,7 +87,8 @@ schrift() {
 # Journal lines are "<ms> <text>"; a check finds its text in a line's text:
 # "^text" at its start, "text$" at its end, "@<ms> text" at that time.
 treffer() {
-    awk -v ab="$2" -v t="$1" 'BEGIN { zeit = sub(/^@/, "", t); anfang = sub(/^\^/, "", t); ende = sub(/[$]$/, "", t) }
+    awk -v ab="$2" -v t="$1" 'BEGIN { zeit = sub(/^@/, "", t); anfang = sub(/^\^/, "", t)
+                                      ende = sub(/[$]$/, "", t) }
         NR > ab { s = zeit ? $0 : substr($0, index($0, " ") + 1); i = index(s, t)
             if (i && (i == 1 || !(zeit || anfang)) && (!ende || substr(s, length(s) - length(t) + 1) == t)) {
                 print NR; if (ab >= 0) exit } }' "$journal"
@@ -112,7 +116,7 @@ while IFS= read -r zeile; do
             ist=$("$QF_WERKZEUGE/bild_pruefen" "$(bild "$2")" farbe "$3" "$4")
             [ "$ist" = "$TEXT" ] || scheitern "$2 ($3, $4) ist $ist statt $TEXT" ;;
         feld)
-            ist=$("$QF_WERKZEUGE/bild_pruefen" "$(bild "$2")" feld 340 100 "$3")
+            ist=$("$QF_WERKZEUGE/bild_pruefen" "$(bild "$2")" feld "${4:-340}" "${5:-100}" "$3")
             [ "$ist" = "$TEXT" ] || scheitern "$2: Reihe $3 ist $ist statt $TEXT" ;;
         inhalt)
             [ "$(od -c "$arbeit/$2")" = "$(printf '%b' "$TEXT" | od -c)" ] \

@@ -30,12 +30,15 @@ awk -v dauer="$DAUER" 'BEGIN {
     print "@" spiel " klick 488 266"
     split("Left Right Up Down Space", tasten)
     for (t = spiel + 2000; t < spiel + ms; t += 200) {
-        if ((t - spiel) % 4000 == 0) print "@" t " klick 488 466\n@" t + 1000 " klick 838 716\n@" t + 2000 " klick 838 716"
+        if ((t - spiel) % 4000 == 0)
+            print "@" t " klick 488 466\n@" t + 1000 " klick 838 716\n@" t + 2000 " klick 838 716"
         else if ((t - spiel) % 1000 != 0) print "@" t " taste " tasten[1 + int(rand() * 5)]
         if ((t - spiel) % 3000 == 0) print "@" t " probe"
     }
-    for (t = spiel + ms; t < spiel + ms + 12000; t += 4000)
-        print "@" t " klick 488 466\n@" t + 1000 " klick 138 166\n@" t + 2000 " klick 838 716\n@" t + 3000 " klick 138 716"
+    for (t = spiel + ms; t < spiel + ms + 12000; t += 4000) {
+        print "@" t " klick 488 466\n@" t + 1000 " klick 138 166"
+        print "@" t + 2000 " klick 838 716\n@" t + 3000 " klick 138 716"
+    }
     print "journal \"Programm erfolgreich beendet\"\nende 0"
 }' >"$szenario"
 QF_ZEITLIMIT=$((DAUER * 10 + 60)) "$QF_QUELL_DIR/tests/e2e/szenario.sh" "$szenario" || exit 1
@@ -43,15 +46,16 @@ QF_ZEITLIMIT=$((DAUER * 10 + 60)) "$QF_QUELL_DIR/tests/e2e/szenario.sh" "$szenar
 # Per phase, the samples from the end of its first third on: "ms rss fds frames".
 journal=$QF_ERGEBNISSE/dauerlauf/journal
 fehler=0
-for phase in hauptmenue spiel; do
-    if [ $phase = hauptmenue ]; then von=2000 bis=$((2000 + DAUER * 1000)); else von=$((5000 + DAUER * 1000)) bis=$((5000 + 2 * DAUER * 1000)); fi
-    awk -v von="$von" -v bis="$bis" -v phase=$phase -v erlaubt="$ANSTIEG_KB" '
+for phase in hauptmenue:2000 spiel:$((5000 + DAUER * 1000)); do
+    von=${phase#*:}
+    awk -v von="$von" -v bis=$((von + DAUER * 1000)) -v phase="${phase%:*}" -v erlaubt="$ANSTIEG_KB" '
         $2 == "probe" && $1 >= von + (bis - von) / 3 && $1 <= bis { n++; r[n] = $3; f[n] = $4; b[n] = $5 }
         END {
             if (n < 6) { print phase ": zu wenige Proben (" n ")"; exit 1 }
             d = int(n / 3)
             for (i = 1; i <= d; i++) { a += r[i]; z += r[n - d + i] }
-            printf "%s: VmRSS %d kB -> %d kB, Deskriptoren %d, Bilder %d -> %d\n", phase, a / d, z / d, f[1], b[1], b[n]
+            printf "%s: VmRSS %d kB -> %d kB, Deskriptoren %d, Bilder %d -> %d\n", \
+                phase, a / d, z / d, f[1], b[1], b[n]
             if (z / d - a / d > erlaubt) { print phase ": der Speicher waechst"; exit 1 }
             for (i = 2; i <= n; i++) {
                 if (f[i] != f[1]) { print phase ": Deskriptoren " f[1] " -> " f[i]; exit 1 }
