@@ -140,7 +140,7 @@ static int Plane(uint32_t zeit, enum Art art, int a, int b, const char* text)
 
 static int LeseZeile(const char* z, uint32_t* basis)
 {
-    char befehl[16] = "", rest[TEXT * 2] = "", name[TEXT] = "";
+    char befehl[16] = "", rest[256] = "", name[TEXT] = "";
     unsigned long ms = 0;
     int a = 0, b = 50, n = 0;
     if (sscanf(z + 1, "%lu %15s %n", &ms, befehl, &n) < 2)
