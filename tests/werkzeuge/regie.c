@@ -174,8 +174,8 @@ static int LeseZeile(const char* z, uint32_t* basis)
         return Plane(t, PROBE, 0, 0, "");
     if (strcmp(befehl, "hut") && strcmp(befehl, "knopf") && strcmp(befehl, "achse"))
         return 0;
-    snprintf(name, sizeof name, "%s %s", befehl, rest);
-    return befehle[0] && strlen(befehl) + strlen(rest) + 1 < TEXT && Plane(t, STEUERUNG, 0, 0, name);
+    return befehle[0] && snprintf(name, sizeof name, "%s %s", befehl, rest) < (int)sizeof name
+           && Plane(t, STEUERUNG, 0, 0, name);
 }
 
 __attribute__((constructor)) static void Lies(void)
@@ -408,10 +408,12 @@ static const char* Name(const void* zeiger)
 /* A handle SDL hands out again takes the new name. */
 static void Merke(const void* zeiger, const char* name)
 {
+    char kopie[TEXT];
+    snprintf(kopie, sizeof kopie, "%s", name ? name : "");
     for (int i = 0; zeiger && name && i < NAMEN; ++i)
         if (!namen[i].zeiger || namen[i].zeiger == zeiger) {
             namen[i].zeiger = zeiger;
-            snprintf(namen[i].name, TEXT, "%s", name);
+            memcpy(namen[i].name, kopie, TEXT);
             return;
         }
 }
