@@ -83,7 +83,7 @@ BENCH_RUNDEN    ?= 3
 bench: build
 	JOBS=$(JOBS) bench/messen.sh $(BUILD) "$(BENCH_VERGLEICH)" $(BENCH_RUNDEN)
 
-# The soak test for 5 minutes a phase (QF_DAUER seconds); `make test` runs it for 60.
+# The soak test for 5 virtual minutes a phase (QF_DAUER seconds); `make test` runs it for 120.
 QF_DAUER ?= 300
 dauerlauf: build
 	cd $(BUILD) && QF_DAUER=$(QF_DAUER) ctest -R soak_dauerlauf --output-on-failure
