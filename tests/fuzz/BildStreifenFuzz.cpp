@@ -5,31 +5,19 @@
 
 #include "VOQ_OGL_Bildlauf.h"
 
-extern "C" const char* __asan_default_options()
-{
-    return FuzzHilfe::ASAN_VORGABEN;
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    FuzzHilfe::StilleLog();
-    FuzzHilfe::StarteGrafik();
-    FuzzHilfe::Schreibe("geschnitten.konfig", "ORIGINALGROESSE=5,3\nBILDERANZAHL=4\nUNSICHTBARKEIT=0,0,0\n");
-    return 0;
+    return fuzz::Beginne(true, {{"geschnitten.konfig", "ORIGINALGROESSE=5,3\nBILDERANZAHL=4\nUNSICHTBARKEIT=0,0,0\n"}});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    FuzzHilfe::ImVerzeichnis hier;
-    FuzzHilfe::Schreibe("ganz.bmp", daten, groesse);
-    FuzzHilfe::Schreibe("geschnitten.bmp", daten, groesse);
-
-    VOQ_OGL_Bildlauf ganz;
-    ganz.Init("ganz");
-    FuzzHilfe::ZeichneAlleBilder(ganz);
-
-    VOQ_OGL_Bildlauf geschnitten;
-    geschnitten.Init("geschnitten");
-    FuzzHilfe::ZeichneAlleBilder(geschnitten);
+    const fuzz::Hier hier("ganz.bmp", daten, groesse);
+    fuzz::Schreibe("geschnitten.bmp", std::string(reinterpret_cast<const char*>(daten), groesse));
+    for (const char* name : {"ganz", "geschnitten"}) {
+        VOQ_OGL_Bildlauf bild;
+        bild.Init(name);
+        fuzz::ZeichneAlles(bild);
+    }
     return 0;
 }

@@ -1,56 +1,39 @@
 // "einstellungen.konfig" through each of its three readers: the start-up's
 // video and audio values, the font folder and the input manager's five image
-// folders.
+// folders. A path read with "KEY=%s" is one word; the title may hold blanks.
 #include "FuzzHilfe.h"
 
 #include "VOQ_OGL_Eingabe.h"
 #include "VOQ_OGL_Init.h"
 #include "VOQ_OGL_Schrift.h"
 
+#include <algorithm>
 #include <cctype>
-#include <cstdlib>
 #include <string>
 
 namespace
 {
-// A value read with the pattern "KEY=%s" is one word.
-void PruefeWort(const std::string& wort)
+bool Wort(const std::string& wort, bool titel = false)
 {
-    for (char c : wort) {
-        if (std::isspace(static_cast<unsigned char>(c)) || c == '\0')
-            std::abort();
-    }
+    return std::none_of(wort.begin(), wort.end(), [titel](unsigned char c) {
+        return c == '\0' || (std::isspace(c) && !(titel && c == ' ')) || (titel && c == '%');
+    });
 }
 }
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzHilfe::StilleLog();
-    return 0;
-}
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return fuzz::Beginne(false); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    FuzzHilfe::ImVerzeichnis hier;
-    FuzzHilfe::Schreibe("einstellungen.konfig", daten, groesse);
-
+    const fuzz::Hier hier("einstellungen.konfig", daten, groesse);
     VOQ_OGL_Init init;
-    if (!init.LeseEinstellungen("einstellungen.konfig"))
-        std::abort();
-    // Blanks may stand in the title, other white space may not.
-    for (char c : init.GetEinstellungen().titelbeschriftung) {
-        if (c != ' ' && (std::isspace(static_cast<unsigned char>(c)) || c == '%'))
-            std::abort();
-    }
-
     VOQ_OGL_Schrift schrift;
-    if (!schrift.InitPfade())
-        std::abort();
-    PruefeWort(schrift.folder);
-
     VOQ_OGL_Eingabe eingabe;
+    bool gut = init.LeseEinstellungen("einstellungen.konfig") && Wort(init.GetEinstellungen().titelbeschriftung, true)
+               && schrift.InitPfade() && Wort(schrift.folder);
     for (const std::string* pfad : {&eingabe.maus.pfad, &eingabe.radioPfad, &eingabe.checkBoxPfad,
                                     &eingabe.buttonPfad, &eingabe.editPfad})
-        PruefeWort(*pfad);
+        gut = gut && Wort(*pfad);
+    fuzz::Pruefe(gut);
     return 0;
 }

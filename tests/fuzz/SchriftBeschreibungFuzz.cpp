@@ -1,49 +1,33 @@
 // The description of a font (folder of SCHRIFTBILDER + "/" + name + ".konfig")
-// beside a fixed 16 x 16 grid of 4 x 4 glyph cells: load it, draw a text of
-// two lines with letters, digits and umlauts, measure it, and hand the font to
-// what lays text out with its sizes: a widget caption and a text field, which
-// takes its character limit from the cell width.
+// beside a fixed 64 x 64 bitmap: load it, draw a text of two lines with
+// letters, digits and umlauts, measure it, and hand the font to what lays text
+// out with its sizes: a widget caption and a text field, which takes its
+// character limit from the cell width.
 #include "FuzzHilfe.h"
 
 #include "VOQ_Bedienelement.h"
 #include "VOQ_Edit.h"
 #include "VOQ_OGL_Schrift.h"
 
-#include <cstdlib>
-
-extern "C" const char* __asan_default_options()
-{
-    return FuzzHilfe::ASAN_VORGABEN;
-}
-
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    FuzzHilfe::StilleLog();
-    FuzzHilfe::StarteGrafik();
-    FuzzHilfe::Schreibe("einstellungen.konfig", "SCHRIFTBILDER=schriften\n");
-    FuzzHilfe::LegeOrdnerAn("schriften");
-    FuzzHilfe::Schreibe("schriften/probe.bmp", FuzzHilfe::Bmp24(64, 64));
-    return 0;
+    return fuzz::Beginne(
+        true, {{"einstellungen.konfig", "SCHRIFTBILDER=schriften\n"}, {"schriften/probe.bmp", fuzz::Testbild()}});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    FuzzHilfe::ImVerzeichnis hier;
-    FuzzHilfe::Schreibe("schriften/probe.konfig", daten, groesse);
-
+    const fuzz::Hier hier("schriften/probe.konfig", daten, groesse);
     VOQ_OGL_Schrift schrift;
     schrift.Init("probe");
     schrift.SetText("Quaderfall 1:0\nGEL\xd6" "STE REIHEN \xc4\xdc\xdf");
     schrift.Draw(10.0f, 20.0f);
     schrift.GetTextWidth();
     schrift.GetTextHeight();
-
     VOQ_Bedienelement::ZeichneText(&schrift, "SPIELEN", 412, 300, 40);
-
     VOQ_Edit feld;
     feld.width = 300;
     feld.GiveSchrift(&schrift);
-    if (feld.GetTextSize() < 0 || feld.GetTextSize() > VOQ_Edit::MAX_TEXTGROESSE)
-        std::abort();
+    fuzz::Pruefe(feld.GetTextSize() >= 0 && feld.GetTextSize() <= VOQ_Edit::MAX_TEXTGROESSE);
     return 0;
 }

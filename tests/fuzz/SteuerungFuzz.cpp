@@ -5,27 +5,17 @@
 #include "Gamepad.h"
 #include "Globale.h"
 
-#include <cstdlib>
-
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    FuzzHilfe::StilleLog();
-    return 0;
-}
+extern "C" int LLVMFuzzerInitialize(int*, char***) { return fuzz::Beginne(false); }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    FuzzHilfe::ImVerzeichnis hier;
-    FuzzHilfe::Schreibe("stg.konfig", daten, groesse);
-
+    const fuzz::Hier hier("stg.konfig", daten, groesse);
     joy_drehen = joy_pause = joy_sturz = -1;
     GamepadEinlesen();
     const short gelesen[3] = {joy_drehen, joy_pause, joy_sturz};
-
     GamepadSchreiben();
     joy_drehen = joy_pause = joy_sturz = 99;
     GamepadEinlesen();
-    if (joy_drehen != gelesen[0] || joy_pause != gelesen[1] || joy_sturz != gelesen[2])
-        std::abort();
+    fuzz::Pruefe(joy_drehen == gelesen[0] && joy_pause == gelesen[1] && joy_sturz == gelesen[2]);
     return 0;
 }

@@ -2,7 +2,7 @@
 // hands them over. Input: two bytes of the field's character limit (signed,
 // little endian), one byte of flags (bit 0: digits only), then events of three
 // bytes: key symbol (16 bits, little endian) and kind. Kind 2 is a press, 3 a
-// release; 4 clicks the field (selects it), any other kind is handed over as
+// release; 4 clicks the field (selects it); any other kind is handed over as
 // it is and must change nothing of the field.
 //
 // After every event: the text is never longer than the limit and holds only
@@ -14,57 +14,20 @@
 #include "VOQ_Edit.h"
 #include "VOQ_OGL_Eingabe.h"
 
-#include <cstdlib>
+#include <algorithm>
 #include <string>
-
-namespace
-{
-const int KLICK = 4;
-
-bool Erlaubt(unsigned char c, bool nurZiffern)
-{
-    if (nurZiffern)
-        return c >= '0' && c <= '9';
-    return (c >= 32 && c < 127) || c >= 160;
-}
-
-void Pruefe(VOQ_OGL_Eingabe& eingabe, VOQ_Edit& feld)
-{
-    const std::string text = feld.GetText();
-    const int grenze = feld.GetTextSize() > 0 ? feld.GetTextSize() : 0;
-    if (text.size() > static_cast<std::size_t>(grenze))
-        std::abort();
-    for (char c : text) {
-        if (!Erlaubt(static_cast<unsigned char>(c), feld.IsOnlyNumerics()))
-            std::abort();
-    }
-    if (feld.IsSelected()
-        && (eingabe.GetInput() != -1 || eingabe.GetKeyUp() != -1 || eingabe.GetKeyDown() != -1))
-        std::abort();
-    if (!feld.IsSelected() && eingabe.GetInput() != eingabe.GetAllInput())
-        std::abort();
-}
-
-bool BeendetEingabe(int taste)
-{
-    return taste == 13 || taste == 271 || taste == 27;
-}
-}
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    FuzzHilfe::StilleLog();
     // The field's image folder stays missing: typing needs no pictures.
-    FuzzHilfe::Schreibe("einstellungen.konfig", "TEXTEINGABEBILDER=felder\n");
-    return 0;
+    return fuzz::Beginne(false, {{"einstellungen.konfig", "TEXTEINGABEBILDER=felder\n"}});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
     if (groesse < 3)
         return 0;
-    FuzzHilfe::ImVerzeichnis hier;
-
+    const fuzz::Hier hier;
     VOQ_OGL_Eingabe eingabe;
     eingabe.CreateEdit("feld", 300, 400, "");
     VOQ_Edit& feld = *eingabe.edits[eingabe.GetLastEdit()];
@@ -75,20 +38,23 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     for (std::size_t i = 3; i + 3 <= groesse; i += 3) {
         const int taste = daten[i] | (daten[i + 1] << 8);
         const int art = daten[i + 2];
+        const bool gedrueckt = art == VOQ_OGL_Eingabe::TASTE_GEDRUECKT;
         const bool warGewaehlt = feld.IsSelected();
         const std::string vorher = feld.GetText();
-
-        if (art == KLICK)
+        if (art == 4)
             feld.Select();
         else
             eingabe.InputBuffer(taste, art);
 
-        if (art != KLICK && art != VOQ_OGL_Eingabe::TASTE_GEDRUECKT && feld.GetText() != vorher)
-            std::abort();
-        if (warGewaehlt && art == VOQ_OGL_Eingabe::TASTE_GEDRUECKT && BeendetEingabe(taste)
-            && (feld.IsSelected() || eingabe.GetInput() != 0 || eingabe.GetKeyDown() != 0))
-            std::abort();
-        Pruefe(eingabe, feld);
+        fuzz::Pruefe(art == 4 || gedrueckt || feld.GetText() == vorher);
+        fuzz::Pruefe(!(warGewaehlt && gedrueckt && (taste == 13 || taste == 271 || taste == 27))
+                     || (!feld.IsSelected() && eingabe.GetInput() == 0 && eingabe.GetKeyDown() == 0));
+        fuzz::Pruefe(feld.GetText().size() <= static_cast<std::size_t>(std::max<int>(feld.GetTextSize(), 0)));
+        for (unsigned char c : feld.GetText())
+            fuzz::Pruefe(feld.IsOnlyNumerics() ? c >= '0' && c <= '9' : (c >= 32 && c < 127) || c >= 160);
+        fuzz::Pruefe(feld.IsSelected()
+                         ? eingabe.GetInput() == -1 && eingabe.GetKeyUp() == -1 && eingabe.GetKeyDown() == -1
+                         : eingabe.GetInput() == eingabe.GetAllInput());
     }
     return 0;
 }

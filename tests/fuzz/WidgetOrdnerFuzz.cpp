@@ -1,41 +1,39 @@
 // A widget image folder: the input holds its description files 1.konfig,
-// 2.konfig and 3.konfig, separated by form feeds ('\f'); files the input does
-// not reach are missing. The folder's three state images are fixed. The
-// button is loaded, placed where a screen would put one and drawn twice with
-// the pointer over its top-left part.
+// 2.konfig and 3.konfig, separated by form feeds ('\f'; the last keeps any
+// further ones); files the input does not reach are missing. The three state
+// images are fixed. The button is loaded, placed where a screen would put one
+// and drawn twice with the pointer over its top-left part.
 #include "FuzzHilfe.h"
 
 #include "VOQ_Button.h"
 #include "VOQ_Maus.h"
 
+#include <cstdio>
 #include <string>
-#include <vector>
-
-extern "C" const char* __asan_default_options()
-{
-    return FuzzHilfe::ASAN_VORGABEN;
-}
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    FuzzHilfe::StilleLog();
-    FuzzHilfe::StarteGrafik();
-    FuzzHilfe::LegeOrdnerAn("knopf");
-    for (int n = 1; n <= 3; ++n)
-        FuzzHilfe::Schreibe("knopf/" + std::to_string(n) + ".bmp", FuzzHilfe::Bmp24(24, 8));
-    return 0;
+    const std::string bild = fuzz::Testbild();
+    return fuzz::Beginne(true, {{"knopf/1.bmp", bild}, {"knopf/2.bmp", bild}, {"knopf/3.bmp", bild}});
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t groesse)
 {
-    FuzzHilfe::ImVerzeichnis hier;
-    const std::vector<std::string> teile = FuzzHilfe::Teile(daten, groesse, '\f', 3);
-    for (int n = 1; n <= 3; ++n) {
-        const std::string datei = "knopf/" + std::to_string(n) + ".konfig";
-        if (n <= static_cast<int>(teile.size()))
-            FuzzHilfe::Schreibe(datei, teile[n - 1]);
+    const fuzz::Hier hier;
+    std::string teil[3];
+    int letzter = 0;
+    for (std::size_t i = 0; i < groesse; ++i) {
+        if (daten[i] == '\f' && letzter < 2)
+            ++letzter;
         else
-            FuzzHilfe::Entferne(datei);
+            teil[letzter] += static_cast<char>(daten[i]);
+    }
+    for (int n = 0; n < 3; ++n) {
+        const std::string datei = "knopf/" + std::to_string(n + 1) + ".konfig";
+        if (n <= letzter)
+            fuzz::Schreibe(datei, teil[n]);
+        else
+            std::remove(datei.c_str());
     }
 
     VOQ_Maus zeiger;

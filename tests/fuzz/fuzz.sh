@@ -5,19 +5,15 @@
 #
 #   tests/fuzz/fuzz.sh BAUORDNER SEKUNDEN [ZIEL...]
 #
-# Each target first replays its seeds (tests/fuzz/korpus/<ziel>, for the strips
-# the bitmaps generated in the build tree) and every input of
-# tests/fuzz/regression/<ziel>, then fuzzes from them. What it learns stays in
-# BAUORDNER/tests/fuzz/korpus/<ziel> for the next run; a crashing input is
-# written to BAUORDNER/tests/fuzz/funde/<ziel>/, the output of the run to
+# Each target first replays its seeds (tests/fuzz/korpus/<ziel>) and every
+# input of tests/fuzz/regression/<ziel>, then fuzzes from them. What it learns
+# stays in BAUORDNER/tests/fuzz/korpus/<ziel> for the next run; a crashing input
+# is written to BAUORDNER/tests/fuzz/funde/<ziel>/, the output of the run to
 # BAUORDNER/tests/fuzz/protokoll/<ziel>.log.
 set -eu
 
 quelle=$(cd "$(dirname "$0")" && pwd)
-if [ $# -lt 2 ]; then
-    echo "Aufruf: $0 BAUORDNER SEKUNDEN [ZIEL...]" >&2
-    exit 2
-fi
+[ $# -ge 2 ] || { echo "Aufruf: $0 BAUORDNER SEKUNDEN [ZIEL...]" >&2; exit 2; }
 bau=$(cd "$1" && pwd)/tests/fuzz
 sekunden=$2
 shift 2
@@ -26,81 +22,45 @@ ziele=${*:-einstellungen bild_beschreibung bild_streifen schrift_beschreibung wi
 # The targets' private directories go below one of our own, removed at the end.
 lauf=$(mktemp -d /dev/shm/qf-fuzz-lauf.XXXXXX 2>/dev/null || mktemp -d)
 trap 'rm -rf "$lauf"' EXIT INT TERM
-export QF_FUZZ_TMP="$lauf"
-export TMPDIR="$lauf"
+export QF_FUZZ_TMP="$lauf" TMPDIR="$lauf"
 # Ours first: options the caller has set come after them and win. Dynamic TLS
 # is not intercepted: see tests/CMakeLists.txt.
 export ASAN_OPTIONS="intercept_tls_get_addr=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export LSAN_OPTIONS="suppressions=$quelle/../sanitizer/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
-if [ -x /usr/lib/llvm-14/bin/llvm-symbolizer ]; then
-    export ASAN_SYMBOLIZER_PATH=/usr/lib/llvm-14/bin/llvm-symbolizer
-fi
+symbolisierer=/usr/lib/llvm-14/bin/llvm-symbolizer
+[ ! -x $symbolisierer ] || export ASAN_SYMBOLIZER_PATH=$symbolisierer
 
-# The targets that load pictures. A description may ask for thousands of
-# frames or glyphs of thousands of pixels, which the engine then makes: the
-# memory and the time that takes are no fault of the reader, so these targets
-# fuzz in a child process (-fork) that may run out of memory or time without
-# ending the run. Single requests beyond 64 MB fail inside the target instead
-# (see FuzzHilfe.h). LeakSanitizer would scan Mesa's large heap after every
-# input; their leaks are looked for when each child ends.
-zeichnet() {
-    case "$1" in
-        bild_beschreibung|bild_streifen|schrift_beschreibung|widget_ordner) return 0 ;;
-        *) return 1 ;;
-    esac
-}
-
-melde_fund() {
-    echo "fuzz_$1: GEFUNDEN (Eingabe in $2/, Protokoll $3):" >&2
-    grep -E 'ERROR|SUMMARY|runtime error|Test unit written|^ *#[0-9]+ 0x' "$3" | head -40 >&2 || true
-}
-
-bestanden=0
-gescheitert=0
+bestanden=0 gescheitert=0
 for ziel in $ziele; do
     programm="$bau/fuzz_$ziel"
-    if [ ! -x "$programm" ]; then
-        echo "fuzz: kein Programm $programm" >&2
-        exit 2
-    fi
-    korpus="$bau/korpus/$ziel"
-    funde="$bau/funde/$ziel"
-    protokoll="$bau/protokoll/$ziel.log"
+    [ -x "$programm" ] || { echo "fuzz: kein Programm $programm" >&2; exit 2; }
+    korpus="$bau/korpus/$ziel" funde="$bau/funde/$ziel" protokoll="$bau/protokoll/$ziel.log"
     mkdir -p "$korpus" "$funde" "$bau/protokoll"
+    # Every target has seeds and a dictionary; the regression inputs are optional.
+    vorgaben="$quelle/korpus/$ziel $(ls -d "$quelle/regression/$ziel" 2>/dev/null || true)"
+    set -- -max_total_time="$sekunden" -artifact_prefix="$funde/" -timeout=10 -dict="$quelle/woerter/$ziel.dict"
+    # A picture's description may ask for thousands of frames or glyphs of
+    # thousands of pixels, which the engine then makes: the memory and the time
+    # that takes are no fault of the reader, so these targets fuzz in a child
+    # process (-fork) that may run out of memory or time without ending the run.
+    # LeakSanitizer would scan Mesa's large heap after every input; their leaks
+    # are looked for when each child ends.
+    case $ziel in
+        bild_*|schrift_*|widget_*) set -- "$@" -fork=1 -ignore_ooms=1 -ignore_timeouts=1 -detect_leaks=0 ;;
+    esac
 
-    vorgaben=""
-    for ordner in "$quelle/korpus/$ziel" "$bau/keime/$ziel" "$quelle/regression/$ziel"; do
-        if [ -d "$ordner" ]; then
-            vorgaben="$vorgaben $ordner"
-        fi
-    done
-
-    # The seeds and the regression inputs, each once: none may fail.
+    # The seeds and the regression inputs once each, none may fail; then fuzzing.
     # shellcheck disable=SC2086
-    if ! "$programm" -runs=0 -artifact_prefix="$funde/" $vorgaben >"$protokoll" 2>&1; then
-        melde_fund "$ziel" "$funde" "$protokoll"
-        gescheitert=$((gescheitert + 1))
-        continue
-    fi
-
-    set -- -max_total_time="$sekunden" -artifact_prefix="$funde/"
-    if [ -f "$quelle/woerter/$ziel.dict" ]; then
-        set -- "$@" -dict="$quelle/woerter/$ziel.dict"
-    fi
-    if zeichnet "$ziel"; then
-        set -- "$@" -fork=1 -ignore_ooms=1 -ignore_timeouts=1 -detect_leaks=0 -timeout=10
-    else
-        set -- "$@" -timeout=10
-    fi
-    # shellcheck disable=SC2086
-    if "$programm" "$@" "$korpus" $vorgaben >>"$protokoll" 2>&1; then
+    if "$programm" -runs=0 -artifact_prefix="$funde/" $vorgaben >"$protokoll" 2>&1 \
+        && "$programm" "$@" "$korpus" $vorgaben >>"$protokoll" 2>&1; then
         laeufe=$(grep -oE '^#[0-9]+' "$protokoll" | tail -n 1 | tr -d '#')
         zuviel=$(grep -oE 'oom/timeout/crash: [0-9]+/[0-9]+' "$protokoll" | tail -n 1 | sed 's/.*: //')
         echo "fuzz_$ziel: ${laeufe:-0} Eingaben in $sekunden s, nichts gefunden${zuviel:+ (Speicher/Zeit ueberschritten: $zuviel)}"
         bestanden=$((bestanden + 1))
     else
-        melde_fund "$ziel" "$funde" "$protokoll"
+        echo "fuzz_$ziel: GEFUNDEN (Eingabe in $funde/, Protokoll $protokoll):" >&2
+        grep -E 'ERROR|SUMMARY|runtime error|Test unit written|^ *#[0-9]+ 0x' "$protokoll" | head -40 >&2 || true
         gescheitert=$((gescheitert + 1))
     fi
 done

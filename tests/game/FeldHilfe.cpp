@@ -3,25 +3,14 @@
 #include "VOQ_Quaderfall.h"
 #include "VOQ_Teil_Basis.h"
 
-namespace
-{
-char Zeichen(int farbe)
-{
-    if (farbe == 0)
-        return '.';
-    if (farbe >= 1 && farbe <= 9)
-        return static_cast<char>('0' + farbe);
-    return '?';
-}
-}
+#include <cctype>
 
 void Zeichne(VOQ_Quaderfall& feld, int ab, std::initializer_list<const char*> zeilen)
 {
-    int zeile = ab;
     for (const char* z : zeilen) {
-        for (int spalte = 0; z[spalte] != '\0'; ++spalte)
-            feld.setze(spalte, zeile, z[spalte] == '.' ? 0 : z[spalte] - '0');
-        ++zeile;
+        for (int spalte = 0; z[spalte]; ++spalte)
+            feld.setze(spalte, ab, z[spalte] == '.' ? 0 : z[spalte] - '0');
+        ++ab;
     }
 }
 
@@ -30,7 +19,7 @@ std::string Bild(const VOQ_Quaderfall& feld, int von, int bis)
     std::string bild;
     for (int zeile = von; zeile <= bis; ++zeile) {
         for (int spalte = 0; spalte < feld.holeSpielfeldBreite(); ++spalte)
-            bild += Zeichen(feld.holeFarbe(spalte, zeile));
+            bild += feld.holeFarbe(spalte, zeile) ? static_cast<char>('0' + feld.holeFarbe(spalte, zeile)) : '.';
         bild += '\n';
     }
     return bild;
@@ -38,46 +27,38 @@ std::string Bild(const VOQ_Quaderfall& feld, int von, int bis)
 
 std::string Form(const VOQ_Teil_Basis& teil)
 {
-    std::string bild;
-    for (int zeile = 0; zeile < 4; ++zeile) {
-        if (zeile > 0)
-            bild += ' ';
-        for (int spalte = 0; spalte < 4; ++spalte)
-            bild += Zeichen(teil.holeFarbe(spalte, zeile));
+    std::string bild, rand;
+    for (int zeile = -1; zeile <= 4; ++zeile) {
+        for (int spalte = -1; spalte <= 4; ++spalte) {
+            const int farbe = teil.holeFarbe(spalte, zeile);
+            if (zeile < 0 || zeile > 3 || spalte < 0 || spalte > 3)
+                rand += farbe ? "!" : "";
+            else
+                bild += (spalte == 0 && zeile > 0 ? " " : "") + std::string(1, farbe ? '0' + farbe : '.');
+        }
     }
-    return bild;
+    return bild + rand;
 }
 
-int Farbe(blocktyp art)
+bool Ziehe(VOQ_Teil_Basis& teil, const char* zuege)
 {
-    static const int FARBEN[TEILARTEN] = {1, 3, 6, 4, 2, 5, 7};
-    return (art >= 0 && art < TEILARTEN) ? FARBEN[art] : 0;
-}
-
-blocktyp Art(const VOQ_Teil_Basis& teil)
-{
-    for (int zeile = 0; zeile < 4; ++zeile)
-        for (int spalte = 0; spalte < 4; ++spalte)
-            for (int art = 0; art < TEILARTEN; ++art)
-                if (teil.holeFarbe(spalte, zeile) == Farbe(static_cast<blocktyp>(art)))
-                    return static_cast<blocktyp>(art);
-    return TEIL_ZUFALL;
-}
-
-int FallenLassen(VOQ_Teil_Basis& teil)
-{
-    int reihen = 0;
-    while (teil.senke() && reihen < 10000)
-        ++reihen;
-    return reihen;
+    for (; *zuege; ++zuege) {
+        const char z = static_cast<char>(std::tolower(*zuege));
+        const bool einmal = z == *zuege;
+        bool gut = true;
+        for (int mal = einmal ? 1 : 40; gut && mal > 0; --mal)
+            gut = z == 'x' ? !teil.drehe() : z == 'd' ? teil.drehe()
+                : z == 'l' ? teil.links() : z == 'r' ? teil.rechts() : teil.senke();
+        if (einmal && !gut)
+            return false;
+    }
+    return true;
 }
 
 int Aufschlagen(VOQ_Quaderfall& feld)
 {
-    for (int i = 0; i < 10000; ++i) {
-        const int n = feld.takt();
-        if (n != 0)
-            return n;
-    }
-    return 0;
+    int n = 0;
+    for (int i = 0; i < 2000 && n == 0; ++i)
+        n = feld.takt();
+    return n;
 }
