@@ -5,12 +5,11 @@ SPIEL     ?= $(BUILD)/spiel
 JOBS      ?= $(shell nproc 2>/dev/null || echo 2)
 BUILDTYPE ?= RelWithDebInfo
 SANBUILD  ?= build-asan
-FUZZBUILD ?= build-fuzz
 # Seconds each fuzz target runs in `make test` and in `make fuzz-lang`.
 FUZZZEIT  ?= 6
 FUZZLANG  ?= 300
 
-.PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang fuzz-build deps deps-spiel spiel build \
+.PHONY: run test test-normal test-sanitizer test-fuzz fuzz-lang san-build deps deps-spiel spiel build \
 	spielverzeichnis clean install uninstall deb bildschirmfotos bench dauerlauf
 
 # Playing needs only the game and its data: neither the test packages nor the tests are built.
@@ -22,25 +21,25 @@ test: test-normal test-sanitizer test-fuzz
 test-normal: build spielverzeichnis
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
-# ASan + UBSan + LeakSanitizer; the tests carry their sanitizer options
-# themselves (tests/CMakeLists.txt), so ctest in that tree needs nothing more.
-# It takes the pictures and sounds from the normal tree instead of generating them again.
-test-sanitizer: build
-	cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DQF_SANITIZE=ON -DQF_DATEN_VON=$(abspath $(BUILD))/daten
+# One clang tree for the sanitizer run (ASan + UBSan + LeakSanitizer) and the
+# fuzz targets (libFuzzer needs clang). The tests carry their sanitizer options
+# themselves (tests/CMakeLists.txt), so ctest in that tree needs nothing more;
+# it takes the pictures and sounds from the normal tree instead of generating
+# them again.
+san-build: build
+	cmake -S . -B $(SANBUILD) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
+		-DQF_FUZZ=ON -DQF_DATEN_VON=$(abspath $(BUILD))/daten
 	cmake --build $(SANBUILD) -j $(JOBS)
+
+test-sanitizer: san-build
 	cd $(SANBUILD) && ctest --output-on-failure -j $(JOBS)
 
-# Fuzz targets (libFuzzer, ASan, UBSan) in a clang tree of their own.
-fuzz-build: deps
-	cmake -S . -B $(FUZZBUILD) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DQF_FUZZ=ON
-	cmake --build $(FUZZBUILD) -j $(JOBS)
+test-fuzz: san-build
+	tests/fuzz/fuzz.sh $(SANBUILD) $(FUZZZEIT)
 
-test-fuzz: fuzz-build
-	tests/fuzz/fuzz.sh $(FUZZBUILD) $(FUZZZEIT)
-
-fuzz-lang: fuzz-build
-	tests/fuzz/fuzz.sh $(FUZZBUILD) $(FUZZLANG)
+fuzz-lang: san-build
+	tests/fuzz/fuzz.sh $(SANBUILD) $(FUZZLANG)
 
 deps-spiel:
 	tools/install-deps.sh spiel
@@ -89,5 +88,5 @@ dauerlauf: build
 	cd $(BUILD) && QF_DAUER=$(QF_DAUER) ctest -R soak_dauerlauf --output-on-failure
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD) $(BUILD)-vergleich
+	rm -rf $(BUILD) $(SANBUILD) $(BUILD)-vergleich
 	git worktree prune 2>/dev/null || true

@@ -1,5 +1,5 @@
 #!/bin/sh
-# Runs the fuzz targets of a fuzz build tree (cmake -DQF_FUZZ=ON, clang) one
+# Runs the fuzz targets of a sanitizer tree built with -DQF_FUZZ=ON (clang) one
 # after the other, each for SEKUNDEN seconds, and fails if any of them finds a
 # crash, a sanitizer report or a leak.
 #

@@ -62,7 +62,7 @@ typedef struct
 
 static Auftrag auftraege[AUFTRAEGE];
 static int anzahl, naechster;
-static uint32_t jetzt, schritt = 16, schluss;
+static uint32_t jetzt, schritt = 16, schluss = UINT32_MAX;
 static Uint8 tasten[SDLK_LAST];
 static int zeigerX = 512, zeigerY = 384, maustaste, haltebilder, alles, voll = 1;
 /* Key events waiting for the game: the symbol, negative for a release. */
@@ -183,6 +183,10 @@ __attribute__((constructor)) static void Lies(void)
     const char* skript = getenv("QF_REGIE");
     const char* nachlauf = getenv("QF_REGIE_NACHLAUF");
     char zeile[256];
+    /* Only the game plays the scenario: a program it starts (the sanitizer's
+     * symbolizer at exit) inherits the preload but must not touch the journal. */
+    if (!skript)
+        return;
     alles = getenv("QF_REGIE_ALLES") != NULL;
     snprintf(ordner, sizeof ordner, "%s", getenv("QF_REGIE_AUS") ? getenv("QF_REGIE_AUS") : ".");
     snprintf(befehle, sizeof befehle, "%s", getenv("QF_JOYSTICK_BEFEHLE") ? getenv("QF_JOYSTICK_BEFEHLE") : "");
@@ -203,6 +207,7 @@ __attribute__((constructor)) static void Lies(void)
     if (f)
         fclose(f);
     schluss = basis + (uint32_t)(nachlauf ? atoi(nachlauf) : 5000);
+    unsetenv("QF_REGIE");
 }
 
 static void Warte(int sym)
