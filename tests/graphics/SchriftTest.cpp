@@ -1,23 +1,25 @@
-// The bitmap font in a real X server: glyphs from their cells, layout, colour key.
+// The bitmap font: glyphs from their cells, layout and colour key read back
+// from a real X server; its texts, ready-made texts and settings on the
+// test's clock.
 #include "GrafikHilfe.h"
 #include "LogFaenger.h"
+#include "TestUhr.h"
 #include "VOQ_OGL_Schrift.h"
 
 #include "SDL.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <cstdio>
+#include <ctime>
+#include <initializer_list>
 #include <filesystem>
-#include <memory>
 #include <string>
 
 namespace
 {
-using grafik::Farbe;
-using grafik::Pixel;
-
-const Farbe HINTERGRUND = grafik::SCHWARZ;
+using namespace grafik;
 
 // Every cell of the test font has a colour of its own, none of them black (the key).
 Farbe Zellfarbe(int code)
@@ -27,15 +29,20 @@ Farbe Zellfarbe(int code)
 
 bool HatGlyphe(int code)
 {
-    static const int weitere[] = {0xDF, 0x80, 0xA7, 0xE4, 0xC4, 0xF6, 0xD6, 0xFC, 0xDC,
-                                  0xA9, 0xAE, 0xB5, 0xE6, 0xC6, 0xF8, 0xD8, 0xE5, 0xC5};
-    if (code >= 0x20 && code <= 0x7E)
-        return code != 0x60;
-    for (int w : weitere) {
-        if (w == code)
-            return true;
+    const std::string weitere = "\xdf\x80\xa7\xe4\xc4\xf6\xd6\xfc\xdc\xa9\xae\xb5\xe6\xc6\xf8\xd8\xe5\xc5";
+    return (code >= 0x20 && code <= 0x7E && code != 0x60) || weitere.find(static_cast<char>(code)) != std::string::npos;
+}
+
+// Pixels as the characters whose cells they show, '`' for black (the grave
+// accent has no glyph), 'w' for white.
+std::string Zeichen(std::initializer_list<std::pair<int, int>> punkte)
+{
+    std::string text;
+    for (const auto& p : punkte) {
+        const Farbe f = Pixel(p.first, p.second);
+        text += f.b == 200 && f.r + f.g == 255 ? static_cast<char>(f.r) : f == SCHWARZ ? '`' : f == WEISS ? 'w' : '?';
     }
-    return false;
+    return text;
 }
 
 class Schrift : public ::testing::Test
@@ -43,198 +50,260 @@ class Schrift : public ::testing::Test
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(grafik::StarteVideo(512, 256));
-        grafik::Leere(HINTERGRUND);
+        ASSERT_TRUE(StarteVideo(512, 256));
+        Leere(SCHWARZ);
         std::filesystem::create_directories("schriften");
-        grafik::SchreibeDatei("einstellungen.konfig", "SCHRIFTBILDER=schriften\n");
+        SchreibeDatei("einstellungen.konfig", "SCHRIFTBILDER=schriften\n");
         log.Leeren();
     }
 
-    // A 16 x 16 grid of cells of the given size, cell (c, r) in the colour of code r * 16 + c.
-    static SDL_Surface* Raster(int zelle)
+    // A 16 x 16 grid of cells of the given size, cell (c, r) in the colour of
+    // code r * 16 + c, the cell of `leer` black; then Init.
+    bool Lade(const std::string& name, int zelle, const std::string& beschreibung, int leer = -1)
     {
-        SDL_Surface* s = grafik::NeueFlaeche(16 * zelle, 16 * zelle, HINTERGRUND);
+        SDL_Surface* bild = NeueFlaeche(16 * zelle, 16 * zelle, SCHWARZ);
         for (int code = 0; code < 256; ++code)
-            grafik::Male(s, (code % 16) * zelle, (code / 16) * zelle, zelle, zelle, Zellfarbe(code));
-        return s;
-    }
-
-    static void Lege(const std::string& name, SDL_Surface* bild, const std::string& beschreibung)
-    {
-        ASSERT_TRUE(grafik::SpeichereBMP(bild, "schriften/" + name + ".bmp"));
+            Male(bild, (code % 16) * zelle, (code / 16) * zelle, zelle, zelle,
+                 code == leer ? SCHWARZ : Zellfarbe(code));
+        SpeichereBMP(bild, "schriften/" + name + ".bmp");
         std::remove(("schriften/" + name + ".konfig").c_str());
         if (!beschreibung.empty())
-            grafik::SchreibeDatei("schriften/" + name + ".konfig", beschreibung);
+            SchreibeDatei("schriften/" + name + ".konfig", beschreibung);
+        return s.Init(name);
     }
 
-    static std::unique_ptr<VOQ_OGL_Schrift> Lade(const std::string& name)
-    {
-        std::unique_ptr<VOQ_OGL_Schrift> s(new VOQ_OGL_Schrift());
-        EXPECT_TRUE(s->Init(name));
-        return s;
-    }
+    std::string Masse() { return std::to_string(s.GetTextWidth()) + "x" + std::to_string(s.GetTextHeight()); }
 
+    TestUhr uhr{1};
     LogFaenger log;
+    VOQ_OGL_Schrift s;
 };
-
-#define EXPECT_FARBE(erwartet, x, y) \
-    EXPECT_EQ(grafik::Text(erwartet), grafik::Text(Pixel(x, y))) << "bei (" << (x) << "," << (y) << ")"
 
 TEST_F(Schrift, LayoutMitZeichenUndZeilenabstand)
 {
-    Lege("raster", Raster(16), "ORIGINALGROESSE=16,16\nANZEIGEGROESSE=12,20\nZEICHENABSTAND=2\nZEILENABSTAND=4\n");
-    std::unique_ptr<VOQ_OGL_Schrift> s = Lade("raster");
-    ASSERT_TRUE(s->Inited());
+    ASSERT_TRUE(Lade("raster", 16, "ORIGINALGROESSE=16,16\nANZEIGEGROESSE=12,20\nZEICHENABSTAND=2\nZEILENABSTAND=4\n"));
     EXPECT_EQ("#o> VOQ_OGL_Schrift\n\t>Einlesen der Pfade 'einstellungen.konfig' ...\t(erledigt)\n"
               "\t>Erstelle Texturen 'raster' ...\t(erledigt)\n",
               log.Aus());
-    EXPECT_EQ("", log.Fehler());
-    s->SetText("AB\nD");
-    s->Draw(10.0f, 20.0f);
-    EXPECT_FARBE(Zellfarbe('A'), 10, 20);
-    EXPECT_FARBE(Zellfarbe('A'), 21, 39);
-    EXPECT_FARBE(HINTERGRUND, 23, 20) << "Zeichenabstand";
-    EXPECT_FARBE(Zellfarbe('B'), 24, 20);
-    EXPECT_FARBE(HINTERGRUND, 36, 20);
-    EXPECT_FARBE(HINTERGRUND, 10, 43) << "Zeilenabstand";
-    EXPECT_FARBE(Zellfarbe('D'), 10, 44);
-    EXPECT_FARBE(Zellfarbe('D'), 21, 63);
-    EXPECT_FARBE(HINTERGRUND, 24, 44) << "der Zeilenvorschub zeichnet nichts";
-    grafik::Bildschirmfoto("layout.bmp");
+    s.Draw(0.0f, 0.0f);
+    EXPECT_EQ("0x0", Masse());
+    // A at (10, 20), B 14 further right, D a line of 24 lower; the line feed draws nothing.
+    s.SetText("AB\nD");
+    s.Draw(10.0f, 20.0f);
+    EXPECT_EQ("AA`B``DD`",
+              Zeichen({{10, 20}, {21, 39}, {23, 20}, {24, 20}, {36, 20}, {10, 43}, {10, 44}, {21, 63}, {24, 44}}));
+    Bildschirmfoto("layout.bmp");
+    EXPECT_EQ("26x44", Masse());
+
+    // Beyond 1024 characters nothing is laid out (nor drawn); the text keeps them all.
+    s.SetText(std::string(3000, 'A').c_str());
+    s.SetSizeDraw(1, 1);
+    s.SetCharAbstand(0);
+    s.Draw();
+    EXPECT_EQ("1024x1", Masse());
+    EXPECT_EQ(3000u, std::string(s.GetText()).size());
+
+    // Sizes from a description may reach the int limits: the extent answers the limit.
+    s.SetSizeDraw(INT_MAX, 1 << 30);
+    s.SetCharAbstand(INT_MAX);
+    s.SetLineAbstand(1 << 30);
+    s.SetText("AB\nC\nD");
+    s.Draw();
+    EXPECT_EQ(std::to_string(INT_MAX) + "x" + std::to_string(INT_MAX), Masse());
+    s.SetSizeDraw(INT_MIN, INT_MIN);
+    s.SetCharAbstand(-1);
+    s.SetLineAbstand(0);
+    s.Draw();
+    EXPECT_EQ(std::to_string(INT_MIN) + "x" + std::to_string(INT_MIN), Masse());
 }
 
 TEST_F(Schrift, JedesZeichenAusSeinerZelle)
 {
-    Lege("raster", Raster(16), "ORIGINALGROESSE=16,16\n");
-    std::unique_ptr<VOQ_OGL_Schrift> s = Lade("raster");
-    ASSERT_EQ(112, s->GetZeichenAnzahl());
-
+    ASSERT_TRUE(Lade("raster", 16, "ORIGINALGROESSE=16,16\n"));
     // All bytes but NUL and the line feed, 32 a line; every byte takes a cell.
-    std::string text = " ";
+    std::string text = " ", erwartet, gezeigt;
+    for (int code = 1; code < 256; ++code)
+        text += std::string(1, code == '\n' ? ' ' : static_cast<char>(code)) + (code % 32 == 31 ? "\n" : "");
+    s.SetText(text.c_str());
+    s.Draw(0.0f, 0.0f);
     for (int code = 1; code < 256; ++code) {
-        text += code == '\n' ? ' ' : static_cast<char>(code);
-        if (code % 32 == 31)
-            text += '\n';
+        erwartet += code == '\n' ? "" : std::string(1, HatGlyphe(code) ? static_cast<char>(code) : '`');
+        gezeigt += code == '\n' ? "" : Zeichen({{(code % 32) * 16 + 8, (code / 32) * 16 + 8}});
     }
-    s->SetText(text.c_str());
-    s->Draw(0.0f, 0.0f);
-    for (int code = 1; code < 256; ++code) {
-        const Farbe erwartet = HatGlyphe(code) ? Zellfarbe(code) : HINTERGRUND;
-        if (code != '\n') {
-            EXPECT_FARBE(erwartet, (code % 32) * 16 + 8, (code / 32) * 16 + 8) << "Zeichen 0x" << std::hex << code;
-        }
-    }
-    grafik::Bildschirmfoto("alle_zeichen.bmp");
-
-    // Bytes from 0x80 on without a glyph each give one error line.
-    int meldungen = 0;
-    for (std::size_t pos = log.Fehler().find("OHNE GLYPHE"); pos != std::string::npos;
-         pos = log.Fehler().find("OHNE GLYPHE", pos + 1))
-        ++meldungen;
-    EXPECT_EQ(128 - 18, meldungen);
+    EXPECT_EQ(erwartet, gezeigt);
+    Bildschirmfoto("alle_zeichen.bmp");
 }
 
-TEST_F(Schrift, FarbschluesselUndLeerzeichen)
+TEST_F(Schrift, FarbschluesselLeerzeichenUndOhneBeschreibung)
 {
-    SDL_Surface* raster = Raster(16);
-    grafik::Male(raster, 0, 2 * 16, 16, 16, grafik::SCHWARZ);  // the blank's cell (0, 2)
-    // 'A' is (65, 190, 200): given blue first that is 200,190,65.
-    Lege("schluessel", raster, "ORIGINALGROESSE=16,16\nUNSICHTBARKEIT=200,190,65\nDURCHSICHTIGKEIT=1.0\n");
-    std::unique_ptr<VOQ_OGL_Schrift> s = Lade("schluessel");
-    s->SetText("A B");
-    s->Draw(0.0f, 0.0f);
-    EXPECT_FARBE(HINTERGRUND, 4, 4) << "A hat die Schluesselfarbe";
-    EXPECT_FARBE(grafik::SCHWARZ, 20, 4);
-    EXPECT_FARBE(Zellfarbe('B'), 36, 4);
+    // 'A' is (65, 190, 200): given blue first that is 200,190,65. The blank's cell (0, 2) is black.
+    ASSERT_TRUE(Lade("schluessel", 16, "ORIGINALGROESSE=16,16\nUNSICHTBARKEIT=200,190,65\n", ' '));
+    Leere(WEISS);
+    s.SetText("A B");
+    s.Draw(0.0f, 0.0f);
+    EXPECT_EQ("w`B", Zeichen({{4, 4}, {20, 4}, {36, 4}}));
+    // Now black is the key: the blank's cell vanishes, A shows, half transparent over white.
+    Leere(WEISS);
+    s.SetTransColor(1);
+    s.SetAlpha(0.5f);
+    s.Draw(0.0f, 0.0f);
+    EXPECT_EQ("w", Zeichen({{20, 4}}));
+    EXPECT_NEAR((65 + 255) / 2, Pixel(4, 4).r, 1);
+    EXPECT_NEAR((200 + 255) / 2, Pixel(4, 4).b, 1);
 
-    // Now black is the key: the blank's black cell vanishes, A shows.
-    grafik::Leere(grafik::WEISS);
-    s->SetTransColor(1);
-    s->Draw(0.0f, 0.0f);
-    EXPECT_FARBE(Zellfarbe('A'), 4, 4);
-    EXPECT_FARBE(grafik::WEISS, 20, 4);
-
-    // Half transparent over white.
-    grafik::Leere(grafik::WEISS);
-    s->SetAlpha(0.5f);
-    s->Draw(0.0f, 0.0f);
-    const Farbe p = Pixel(4, 4);
-    EXPECT_NEAR((65 + 255) / 2, p.r, 1);
-    EXPECT_NEAR((200 + 255) / 2, p.b, 1);
-}
-
-TEST_F(Schrift, OhneBeschreibungSechzehntelDerGrafik)
-{
-    Lege("ohne", Raster(16), "");
-    std::unique_ptr<VOQ_OGL_Schrift> s = Lade("ohne");
-    EXPECT_EQ(16, s->GetWidthDraw());
-    EXPECT_EQ(0, s->GetCharAbstand());
-    EXPECT_NE(std::string::npos,
-              log.Aus().find("Datei (ohne.konfig) kann nicht geöffnet werden oder nicht vorhanden. "
-                             "Lade/Berechne Standardwerte.\n\n"));
-    s->SetText("z");
-    s->Draw(0.0f, 0.0f);
-    EXPECT_FARBE(Zellfarbe('z'), 15, 15);
-    EXPECT_FARBE(HINTERGRUND, 16, 15);
+    // Without a description: cells of a sixteenth of the bitmap, the key black.
+    ASSERT_TRUE(Lade("ohne", 16, "", 'y'));
+    EXPECT_NE(std::string::npos, log.Aus().find("Datei (ohne.konfig) kann nicht geöffnet werden oder nicht vorhanden. "
+                                                "Lade/Berechne Standardwerte.\n\n"));
+    Leere(WEISS);
+    s.SetText("zy");
+    s.Draw(0.0f, 0.0f);
+    EXPECT_EQ("zw", Zeichen({{15, 15}, {16, 15}}));
 }
 
 TEST_F(Schrift, ZweiTexteEinerSchriftInEinemBild)
 {
-    Lege("raster", Raster(8), "ORIGINALGROESSE=8,8\n");
-    std::unique_ptr<VOQ_OGL_Schrift> s = Lade("raster");
-    s->WaehleText(0);
-    s->SetText("A");
-    s->Draw(0.0f, 0.0f);
-    s->WaehleText(1);
-    s->SetText("B");
-    s->Draw(0.0f, 20.0f);
-    EXPECT_FARBE(Zellfarbe('A'), 2, 2);
-    EXPECT_FARBE(Zellfarbe('B'), 2, 22);
-
-    // A text changed while another is selected is looked up on its own next Draw.
-    s->SetText("D");
-    s->WaehleText(0);
-    s->Draw(0.0f, 0.0f);
-    s->WaehleText(1);
-    grafik::Leere(HINTERGRUND);
-    s->Draw(0.0f, 20.0f);
-    EXPECT_FARBE(Zellfarbe('D'), 2, 22);
-
-    // Unchanged texts keep their glyphs frame after frame.
-    s->WaehleText(0);
-    s->Draw(0.0f, 40.0f);
-    EXPECT_FARBE(Zellfarbe('A'), 2, 42);
-    s->visible = false;
-    grafik::Leere(HINTERGRUND);
-    s->Draw(0.0f, 40.0f);
-    EXPECT_FARBE(HINTERGRUND, 2, 42);
+    ASSERT_TRUE(Lade("raster", 8, "ORIGINALGROESSE=8,8\n"));
+    s.SetText("A");
+    s.Draw(0.0f, 0.0f);
+    s.WaehleText(1);
+    s.SetText("B");
+    s.Draw(0.0f, 20.0f);
+    // A text changed while another is drawn is looked up on its own next Draw;
+    // unchanged texts keep their glyphs frame after frame; hidden, nothing.
+    s.SetText("D");
+    s.WaehleText(0);
+    s.Draw(0.0f, 0.0f);
+    s.WaehleText(1);
+    s.Draw(0.0f, 20.0f);
+    s.WaehleText(0);
+    s.Draw(0.0f, 40.0f);
+    s.visible = false;
+    s.Draw(0.0f, 60.0f);
+    EXPECT_EQ("DA`", Zeichen({{2, 22}, {2, 42}, {2, 62}}));
 }
 
 TEST_F(Schrift, UnmoeglicheZellenWerdenAbgewiesen)
 {
-    Lege("negativ", Raster(4), "ORIGINALGROESSE=-4,4\n");
-    VOQ_OGL_Schrift s;
-    EXPECT_FALSE(s.Init("negativ"));
-    EXPECT_FALSE(s.Inited());
+    EXPECT_FALSE(Lade("negativ", 4, "ORIGINALGROESSE=-4,4\n"));
     EXPECT_EQ("\n#o> VOQ_OGL_Schrift - FEHLER: ZELLGROESSE -4x4 VON 'negativ.bmp' UNGUELTIG (1 BIS 32767)!\n\n",
               log.Fehler());
-    s.SetText("abc");
-    s.Draw(0.0f, 0.0f);
-    EXPECT_FARBE(HINTERGRUND, 1, 1);
 
-    // Cells starting beyond y = 32767 stay black (and so transparent with the black key).
+    // Cells starting beyond y = 32767, which an SDL rectangle cannot reach, stay black.
     log.Leeren();
-    SDL_Surface* hoch = grafik::NeueFlaeche(16, 16 * 2200, grafik::ROT);
-    ASSERT_NE(nullptr, hoch);
-    Lege("hoch", hoch, "ORIGINALGROESSE=1,2200\nANZEIGEGROESSE=8,8\n");
-    ASSERT_TRUE(s.Init("hoch"));
+    SpeichereBMP(NeueFlaeche(16, 16 * 2200, ROT), "schriften/hoch.bmp");
+    SchreibeDatei("schriften/hoch.konfig", "ORIGINALGROESSE=1,2200\nANZEIGEGROESSE=8,8\n");
+    EXPECT_TRUE(s.Init("hoch"));
     EXPECT_EQ("\n#o> VOQ_OGL_Schrift - FEHLER: ZEICHEN VON 'hoch.bmp' LIEGEN JENSEITS VON 32767 PIXELN UND BLEIBEN "
               "SCHWARZ!\n\n",
               log.Fehler());
-    s.SetText("a\xfc");  // rows 6 and 15
-    s.Draw(0.0f, 0.0f);
-    EXPECT_FARBE(grafik::ROT, 2, 2);
-    EXPECT_FARBE(HINTERGRUND, 10, 2);
 }
 
+TEST_F(Schrift, TexteSetzenAnhaengenUndWaehlen)
+{
+    s.SetText("PUNKTE: ");
+    s.AddText(2.5f);
+    EXPECT_STREQ("PUNKTE: 2.500", s.GetText());
+    s.SetText("REIHEN ", 12);
+    s.AddText(-3);
+    EXPECT_STREQ("REIHEN 12-3", s.GetText());
+    s.SetText(7, " s");
+    EXPECT_STREQ("7 s", s.GetText());
+    s.SetText('Q');
+    s.AddText('\0');
+    s.AddText('R');
+    std::string name = "N\xc4" "CHSTER";
+    s.AddText(&name);
+    EXPECT_STREQ("QRN\xc4" "CHSTER", s.GetText());
+
+    // Every form marks the text changed but emptying it.
+    s.visible = true;
+    s.Draw();
+    s.ClearText();
+    EXPECT_FALSE(s.textChanged);
+    s.AddText(1);
+    EXPECT_TRUE(s.textChanged);
+
+    // Texts are kept apart by number; numbers outside 0..127 keep the selection.
+    s.WaehleText(127);
+    s.SetText("letzter");
+    s.WaehleText(128);
+    s.WaehleText(-1);
+    EXPECT_EQ(127, s.GetTextNummer());
+    // A number written directly falls back to text 0 instead of leaving the table.
+    s.textNumber = 1000;
+    s.SetText("null");
+    s.textNumber = 0;
+    EXPECT_STREQ("null", s.GetText());
+}
+
+// A text reaching the font as UTF-8 instead of Latin-1: one error line per
+// byte without a glyph, once per font.
+TEST_F(Schrift, Utf8ZeichenWerdenEinmalGemeldet)
+{
+    s.visible = true;
+    s.name = "schrift_012";
+    s.SetText("gr\xc3\xbc\xc3\x9f");
+    s.Draw();
+    s.SetText("\xc3\xa4 ");
+    s.Draw();
+    EXPECT_EQ("\n#o> VOQ_OGL_Schrift - FEHLER: ZEICHEN 0xC3 OHNE GLYPHE IN 'schrift_012'\n\n"
+              "\n#o> VOQ_OGL_Schrift - FEHLER: ZEICHEN 0xBC OHNE GLYPHE IN 'schrift_012'\n\n"
+              "\n#o> VOQ_OGL_Schrift - FEHLER: ZEICHEN 0x9F OHNE GLYPHE IN 'schrift_012'\n\n"
+              "\n#o> VOQ_OGL_Schrift - FEHLER: ZEICHEN 0xA4 OHNE GLYPHE IN 'schrift_012'\n\n",
+              log.Fehler());
+    // Latin-1 with glyphs, control characters and the grave accent: no line.
+    log.Leeren();
+    s.SetText("gr\xfc\xdf \x80\t\r\x01`\x7f");
+    s.Draw();
+    EXPECT_EQ("", log.Fehler());
+}
+
+TEST_F(Schrift, BildrateUndUhrzeit)
+{
+    // The rate changes after more than 1000 ms, the time counting in whole seconds.
+    const struct { std::uint32_t zeit; int frames; const char* text; } schritte[] = {
+        {500, 30, "FPS: 0"}, {1001, 60, "FPS: 0"}, {1002, 60, "FPS: 60"},
+        {2000, 100, "FPS: 60"}, {3001, 179, "FPS: 119"}, {5501, 279, "FPS: 50"}};
+    for (const auto& f : schritte) {
+        uhr.Setze(f.zeit);
+        s.FetchFPS(f.frames);
+        EXPECT_STREQ(f.text, s.GetText()) << "bei " << f.zeit;
+    }
+
+    // Local time on 15 January 2024 (no summer time in January).
+    static std::time_t gestellt = 0;
+    VOQ_OGL_Schrift::SetzeUhr([] { return gestellt; });
+    std::tm tag{};
+    tag.tm_year = 2024 - 1900;
+    tag.tm_mday = 15;
+    const std::time_t mitternacht = std::mktime(&tag);
+    const struct { int sekunden; const char* text; } zeiten[] = {
+        {(23 * 60 + 59) * 60 + 7, "23:59:07"}, {0, "00:00:00"}, {(9 * 60 + 5) * 60 + 3, "09:05:03"}};
+    for (const auto& z : zeiten) {
+        gestellt = mitternacht + z.sekunden;
+        s.FetchTime();
+        EXPECT_STREQ(z.text, s.GetText());
+    }
+    s.FetchDate();
+    EXPECT_STREQ("Mon Jan 15 09:05:03 2024\n", s.GetText());
+    VOQ_OGL_Schrift::SetzeUhr(nullptr);
+}
+
+TEST_F(Schrift, SchriftordnerAusDenEinstellungen)
+{
+    std::remove("einstellungen.konfig");
+    EXPECT_FALSE(s.Init("schrift_012"));
+    EXPECT_EQ("\n#o> VOQ_OGL_Schrift - FEHLER: Datei 'einstellungen.konfig' kann nicht geöffnet werden.\n\n"
+              "\n#o> VOQ_OGL_Schrift - FEHLER: 'einstellungen.konfig' konnte nicht abgearbeitet werden!\n\n",
+              log.Fehler());
+
+    // Lines are read in pieces of 4095 characters: the key at the start of the
+    // second piece counts. The bitmap is named without its folder.
+    SchreibeDatei("einstellungen.konfig", std::string(4095, 'x') + "SCHRIFTBILDER=gibt/es/nicht\n");
+    log.Leeren();
+    EXPECT_FALSE(s.Init("schrift_020"));
+    EXPECT_EQ("gibt/es/nicht", s.folder);
+    EXPECT_EQ("\n#o> VOQ_OGL_Schrift - FEHLER: Konnte 'schrift_020.bmp' nicht laden\n\n", log.Fehler());
+}
 }  // namespace
