@@ -1,9 +1,12 @@
 #include "VOQ_Konfig.h"
 
+#include "VOQ_Log.h"
+
 #include <cctype>
 #include <climits>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 namespace
 {
@@ -62,6 +65,23 @@ bool LeseGanzzahl(const std::string& zeile, std::size_t& pos, int& wert)
     pos = p;
     return true;
 }
+
+// The resource folders as data/einstellungen.konfig names them.
+struct Ordner
+{
+    const char* schluessel;
+    const char* pfad;
+};
+const Ordner VORGABE_ORDNER[] = {
+    {"SCHRIFTBILDER", "daten/bilder/eingabe/schriften"},
+    {"MAUSZEIGERBILDER", "daten/bilder/eingabe/mauszeiger"},
+    {"EINZELWAEHLFLAECHENBILDER", "daten/bilder/eingabe/einzelwaehlflaechen"},
+    {"ANWAEHLFLAECHENBILDER", "daten/bilder/eingabe/anwaehlflaechen"},
+    {"SCHALTFLAECHENBILDER", "daten/bilder/eingabe/schaltflaechen"},
+    {"TEXTEINGABEBILDER", "daten/bilder/eingabe/texteingaben"},
+    {"LANDSCHAFTEN", "daten/landschaften"},
+    {"LANDSCHAFTSBILDER", "daten/bilder/landschaften"},
+};
 }
 
 VOQ_Konfig::VOQ_Konfig(std::size_t laenge)
@@ -185,4 +205,43 @@ bool VOQ_Konfig::LeseWort(const std::string& zeile, const char* schluessel, std:
         return false;
     wort = zeile.substr(pos, ende - pos);
     return true;
+}
+
+std::string VOQ_Konfig::VorgabeOrdner(const std::string& schluessel)
+{
+    for (const Ordner& o : VORGABE_ORDNER) {
+        if (schluessel == o.schluessel)
+            return o.pfad;
+    }
+    return "";
+}
+
+bool VOQ_Konfig::LeseOrdner(const char* klasse, const std::string& pfad, const char* const schluessel[],
+                            std::string* const ziele[], int anzahl)
+{
+    VOQ_Log::Aus(std::string("#o> ") + klasse + "\n\t>Einlesen der Pfade '" + pfad + "' ...");
+    VOQ_Konfig konfig(ZEILE_LANG);
+    const bool offen = konfig.Oeffne(pfad);
+    std::vector<bool> gesetzt(static_cast<std::size_t>(anzahl > 0 ? anzahl : 0), false);
+    std::string zeile;
+    while (konfig.NaechsteZeile(zeile)) {
+        const int k = FindeSchluessel(zeile, schluessel, anzahl);
+        if (k >= 0 && LeseWort(zeile, schluessel[k], *ziele[k]))
+            gesetzt[static_cast<std::size_t>(k)] = true;
+    }
+    konfig.Schliesse();
+    if (offen) {
+        VOQ_Log::Aus("\t(erledigt)\n");
+    } else {
+        VOQ_Log::Aus("\t(nicht gelesen)\n");
+        VOQ_Log::Fehler(std::string("\n#o> ") + klasse + " - FEHLER: Datei '" + pfad
+                        + "' kann nicht geöffnet werden.\n\n");
+    }
+    for (int k = 0; k < anzahl; ++k) {
+        if (gesetzt[static_cast<std::size_t>(k)])
+            continue;
+        *ziele[k] = VorgabeOrdner(schluessel[k]);
+        VOQ_Log::Aus(std::string("\t>Vorgabe für ") + schluessel[k] + ": '" + *ziele[k] + "'\n");
+    }
+    return offen;
 }

@@ -45,6 +45,17 @@ public:
     // Pattern "KEY=%s": one word, ended by white space.
     static bool LeseWort(const std::string& zeile, const char* schluessel, std::string& wort);
 
+    // The folder keys of the settings file (pattern "KEY=%s", keys looked for
+    // in the given order, the last line wins) into ziele, logged as a step of
+    // the class `klasse`. A key the file does not set, or every key when the
+    // file can't be read, takes the folder that the shipped settings file
+    // names, and the log says so. False when the file does not open.
+    static bool LeseOrdner(const char* klasse, const std::string& pfad, const char* const schluessel[],
+                           std::string* const ziele[], int anzahl);
+    // The folder the shipped settings file names for a folder key; empty for
+    // any other key.
+    static std::string VorgabeOrdner(const std::string& schluessel);
+
 private:
     // One piece as fgets with a buffer of zeilenlaenge + 1 would give it.
     bool LeseStueck(std::string& stueck);

@@ -138,11 +138,10 @@ bool VOQ_OGL_Schrift::Init(std::string neuerName)
     konfigName = name + ".konfig";
     Freigeben();
 
-    if (!InitPfade()) {
+    // Without a usable settings file the font is looked for in the shipped folder.
+    if (!InitPfade())
         VOQ_Log::Fehler(std::string("\n#o> VOQ_OGL_Schrift - FEHLER: '") + EINSTELLUNGEN
                         + "' konnte nicht abgearbeitet werden!\n\n");
-        return false;
-    }
     bitmap = SDL_LoadBMP((folder + "/" + bmpName).c_str());
     if (!bitmap) {
         VOQ_Log::Fehler("\n#o> VOQ_OGL_Schrift - FEHLER: Konnte '" + bmpName + "' nicht laden\n\n");
@@ -186,20 +185,9 @@ bool VOQ_OGL_Schrift::Init(std::string neuerName)
 
 bool VOQ_OGL_Schrift::InitPfade()
 {
-    VOQ_Log::Aus(std::string("#o> VOQ_OGL_Schrift\n\t>Einlesen der Pfade '") + EINSTELLUNGEN + "' ...");
-    VOQ_Konfig konfig(VOQ_Konfig::ZEILE_LANG);
-    if (!konfig.Oeffne(EINSTELLUNGEN)) {
-        VOQ_Log::Fehler(std::string("\n#o> VOQ_OGL_Schrift - FEHLER: Datei '") + EINSTELLUNGEN
-                        + "' kann nicht geöffnet werden.\n\n");
-        return false;
-    }
-    std::string zeile;
-    while (konfig.NaechsteZeile(zeile)) {
-        if (zeile.find("SCHRIFTBILDER") != std::string::npos)
-            VOQ_Konfig::LeseWort(zeile, "SCHRIFTBILDER", folder);
-    }
-    VOQ_Log::Aus("\t(erledigt)\n");
-    return true;
+    static const char* const SCHLUESSEL[] = {"SCHRIFTBILDER"};
+    std::string* const ziele[] = {&folder};
+    return VOQ_Konfig::LeseOrdner("VOQ_OGL_Schrift", EINSTELLUNGEN, SCHLUESSEL, ziele, 1);
 }
 
 bool VOQ_OGL_Schrift::LeseBeschreibung(const std::string& pfad)

@@ -110,28 +110,12 @@ bool VOQ_OGL_Eingabe::Init(std::string fontName)
 
 bool VOQ_OGL_Eingabe::InitPfade()
 {
-    VOQ_Log::Aus(std::string("#o> VOQ_OGL_Eingabe\n\t>Einlesen der Pfade '") + EINSTELLUNGEN + "' ...");
-    VOQ_Konfig konfig(VOQ_Konfig::ZEILE_LANG);
-    if (!konfig.Oeffne(EINSTELLUNGEN)) {
-        VOQ_Log::Fehler(std::string("\n#o> VOQ_OGL_Eingabe - FEHLER: Datei '") + EINSTELLUNGEN
-                        + "' kann nicht geöffnet werden.\n\n");
-        return false;
-    }
-
     static const char* const SCHLUESSEL[] = {
         "MAUSZEIGERBILDER", "EINZELWAEHLFLAECHENBILDER", "ANWAEHLFLAECHENBILDER",
         "SCHALTFLAECHENBILDER", "TEXTEINGABEBILDER",
     };
     std::string* const ziele[] = {&maus.pfad, &radioPfad, &checkBoxPfad, &buttonPfad, &editPfad};
-    std::string zeile;
-    while (konfig.NaechsteZeile(zeile)) {
-        const int k = VOQ_Konfig::FindeSchluessel(zeile, SCHLUESSEL, 5);
-        if (k >= 0)
-            VOQ_Konfig::LeseWort(zeile, SCHLUESSEL[k], *ziele[k]);
-    }
-    konfig.Schliesse();
-    VOQ_Log::Aus("\t(erledigt)\n");
-    return true;
+    return VOQ_Konfig::LeseOrdner("VOQ_OGL_Eingabe", EINSTELLUNGEN, SCHLUESSEL, ziele, 5);
 }
 
 bool VOQ_OGL_Eingabe::Platz(int anzahl, const char* art, const std::string& name)

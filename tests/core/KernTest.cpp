@@ -138,4 +138,22 @@ TEST(Einstellungen, SchluesselUndZeilenregeln)
     VOQ_OGL_Init init;
     EXPECT_FALSE(init.LeseEinstellungen(DATEI));
 }
+
+// A folder key the settings file does not set falls back to the folder the
+// shipped settings file names.
+TEST(Einstellungen, VorgabeordnerWieInDerMitgeliefertenDatei)
+{
+    const char* const SCHLUESSEL[] = {"SCHRIFTBILDER", "MAUSZEIGERBILDER", "EINZELWAEHLFLAECHENBILDER",
+                                      "ANWAEHLFLAECHENBILDER", "SCHALTFLAECHENBILDER", "TEXTEINGABEBILDER",
+                                      "LANDSCHAFTEN", "LANDSCHAFTSBILDER"};
+    std::string ordner[8];
+    std::string* ziele[8];
+    for (int i = 0; i < 8; ++i)
+        ziele[i] = &ordner[i];
+    LogFaenger log;
+    ASSERT_TRUE(VOQ_Konfig::LeseOrdner("Test", QF_QUELL_DIR "/data/einstellungen.konfig", SCHLUESSEL, ziele, 8));
+    EXPECT_EQ(std::string::npos, log.Aus().find("Vorgabe"));
+    for (int i = 0; i < 8; ++i)
+        EXPECT_EQ(ordner[i], VOQ_Konfig::VorgabeOrdner(SCHLUESSEL[i])) << SCHLUESSEL[i];
+}
 }  // namespace

@@ -292,10 +292,14 @@ TEST_F(Schrift, BildrateUndUhrzeit)
 
 TEST_F(Schrift, SchriftordnerAusDenEinstellungen)
 {
+    // Without a settings file the font is looked for in the shipped folder.
     std::remove("einstellungen.konfig");
     EXPECT_FALSE(s.Init("schrift_012"));
+    EXPECT_EQ("daten/bilder/eingabe/schriften", s.folder);
+    EXPECT_NE(std::string::npos, log.Aus().find("\t>Vorgabe für SCHRIFTBILDER: 'daten/bilder/eingabe/schriften'\n"));
     EXPECT_EQ("\n#o> VOQ_OGL_Schrift - FEHLER: Datei 'einstellungen.konfig' kann nicht geöffnet werden.\n\n"
-              "\n#o> VOQ_OGL_Schrift - FEHLER: 'einstellungen.konfig' konnte nicht abgearbeitet werden!\n\n",
+              "\n#o> VOQ_OGL_Schrift - FEHLER: 'einstellungen.konfig' konnte nicht abgearbeitet werden!\n\n"
+              "\n#o> VOQ_OGL_Schrift - FEHLER: Konnte 'schrift_012.bmp' nicht laden\n\n",
               log.Fehler());
 
     // Lines are read in pieces of 4095 characters: the key at the start of the

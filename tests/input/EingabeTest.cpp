@@ -395,10 +395,17 @@ TEST_F(Eingabe, PfadeAusDerEinstellungsdateiUndVolleListen)
     EXPECT_EQ("#o> VOQ_OGL_Eingabe\n\t>Einlesen der Pfade 'einstellungen.konfig' ...\t(erledigt)\n", log.Aus());
     mit.CreateRadio();
     EXPECT_EQ("daten/radios", mit.radios[0]->pfad);
+    // Without a settings file the folders are the shipped ones, and the log says so.
     std::remove("einstellungen.konfig");
+    log.Leeren();
     VOQ_OGL_Eingabe ohne;
     EXPECT_EQ("\n#o> VOQ_OGL_Eingabe - FEHLER: Datei 'einstellungen.konfig' kann nicht geöffnet werden.\n\n",
               log.Fehler());
+    EXPECT_EQ("daten/bilder/eingabe/mauszeiger daten/bilder/eingabe/einzelwaehlflaechen "
+              "daten/bilder/eingabe/anwaehlflaechen daten/bilder/eingabe/schaltflaechen daten/bilder/eingabe/texteingaben",
+              ohne.maus.pfad + " " + ohne.radioPfad + " " + ohne.checkBoxPfad + " " + ohne.buttonPfad + " "
+                  + ohne.editPfad);
+    EXPECT_NE(std::string::npos, log.Aus().find("\t>Vorgabe für TEXTEINGABEBILDER: 'daten/bilder/eingabe/texteingaben'\n"));
 
     // The lists own their widgets; a cleared one starts again at slot 0, a full one refuses.
     EXPECT_EQ(-1, e->GetLastButton());
