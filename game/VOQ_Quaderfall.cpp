@@ -115,7 +115,11 @@ std::int16_t VOQ_Quaderfall::loesen()
 
 void VOQ_Quaderfall::male(int x, int y)
 {
-    const int s = bilder[0].GetWidthDraw();
+    // The grid steps by the first block image's width; an image that could not
+    // be loaded gives none, and the piece's own step keeps the stack in place.
+    int s = bilder[0].GetWidthDraw();
+    if (s <= 0)
+        s = VOQ_Teil_Basis::SCHRITT;
     for (int r = 0; r < hoehe; ++r)
         for (int c = 0; c < breite; ++c)
             maleBlock(raster[r][c], x + s * c, y + s * r);
