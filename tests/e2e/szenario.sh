@@ -5,6 +5,9 @@
 # a text stands in double quotes ("\n" a line feed), times are virtual ms.
 #   set-up:   ohne <file>  |  datei <file> "content"  |  umgebung <VAR=value>
 #             steuerung [count] ["name"]   (the simulated controller)
+#             zweites <script>             (a second game in the same folder, on the
+#                                          director's script in that file beside the scenario)
+#             nebenher "command"           (a shell command run beside the game, in its folder)
 #   script:   @<ms> ... and +<ms> ...      (read by the director)
 #   checks:   journal "text"               (in this order; "^text" at the start of a
 #                                          line, "text$" at its end, "@<ms> text" at that time)
@@ -44,7 +47,7 @@ zerlege() {
 }
 
 preload=$QF_REGIE_LIB
-anzahl=1 steuername="Quaderfall Testpad"
+anzahl=1 steuername="Quaderfall Testpad" zweites="" nebenher=""
 while IFS= read -r zeile; do
     zerlege "$zeile"
     set -- $WOERTER
@@ -56,18 +59,31 @@ while IFS= read -r zeile; do
             preload="$preload $QF_JOYSTICK_LIB"
             anzahl=${2:-1} steuername=${TEXT:-$steuername}
             : >"$arbeit/steuerung.befehle" ;;
+        zweites) zweites=$(dirname "$szenario")/$2 ;;
+        nebenher) nebenher=$TEXT ;;
     esac
 done <"$szenario"
+
+# spiele SCRIPT OUTPUT: the game in the working folder, on the director's script.
+spiele() {
+    mkdir -p "$2"
+    (cd "$arbeit" && exec timeout -s KILL "${QF_ZEITLIMIT:-120}" env TZ=UTC \
+        SDL12COMPAT_OPENGL_SCALING="${SDL12COMPAT_OPENGL_SCALING:-0}" QF_REGIE="$1" QF_REGIE_AUS="$2" \
+        QF_JOYSTICK_BEFEHLE="$arbeit/steuerung.befehle" QF_JOYSTICK_ANZAHL="$anzahl" QF_JOYSTICK_NAME="$steuername" \
+        LD_PRELOAD="$preload${LD_PRELOAD:+ $LD_PRELOAD}" "$QF_BINARY" >"$2/ausgabe.log" 2>"$2/fehler.log")
+}
 
 # sdl12-compat's scaling framebuffer would cost each frame a copy of the whole
 # window; the game draws the same without it (echt.sh keeps it, and a
 # scenario may set it).
 beginn=$(date +%s%N)
-(cd "$arbeit" && exec timeout -s KILL "${QF_ZEITLIMIT:-120}" env TZ=UTC \
-    SDL12COMPAT_OPENGL_SCALING="${SDL12COMPAT_OPENGL_SCALING:-0}" QF_REGIE="$szenario" QF_REGIE_AUS="$aus" \
-    QF_JOYSTICK_BEFEHLE="$arbeit/steuerung.befehle" QF_JOYSTICK_ANZAHL="$anzahl" QF_JOYSTICK_NAME="$steuername" \
-    LD_PRELOAD="$preload${LD_PRELOAD:+ $LD_PRELOAD}" "$QF_BINARY" >"$aus/ausgabe.log" 2>"$aus/fehler.log")
+[ -z "$nebenher" ] || (cd "$arbeit" && exec timeout -s KILL "${QF_ZEITLIMIT:-120}" sh -c "$nebenher") &
+[ -z "$zweites" ] || { spiele "$zweites" "$aus/zweites" & }
+spiele "$szenario" "$aus"
 rc=$?
+wait
+[ -z "$zweites" ] || [ "$(tail -n 1 "$aus/zweites/ausgabe.log")" = "Programm erfolgreich beendet" ] \
+    || scheitern "das zweite Spiel endet nicht wie es soll"
 journal=$aus/journal
 echo "$name: Rueckgabe $rc, $(tail -n 1 "$journal" | cut -d' ' -f1) ms Spielzeit" \
     "in $(( ($(date +%s%N) - beginn) / 1000000 )) ms"

@@ -29,6 +29,10 @@
  *   klick <x> <y>      the pointer there, the left button held for two frames
  *   zeiger <x> <y>     foto <name>     schritt <ms>     probe (memory, descriptors, frames)
  *   hut <v> | knopf <n> <0|1> | achse <n> <v>   for the simulated controller
+ *   signal <n>         the game sends itself signal n
+ *   melde <file>       creates the file in the working directory
+ *   warte <file>       the game stands still (in real time, up to a minute)
+ *                      until the file exists there: to meet another process
  * A screenshot shows the frame drawn after the commands due by its time. */
 #ifndef _GNU_SOURCE
 #define _GNU_SOURCE
@@ -39,6 +43,7 @@
 #include <GL/gl.h>
 #include <dirent.h>
 #include <dlfcn.h>
+#include <signal.h>
 #include <stdarg.h>
 #include <stdint.h>
 #include <stdio.h>
@@ -48,7 +53,7 @@
 #include <unistd.h>
 
 enum { AUFTRAEGE = 8192, TEXT = 48, NAMEN = 64, WARTEND = 64, FOTO_BYTES = 1600 * 1200 * 3 };
-enum Art { TASTE_AB, TASTE_AUF, ZEIGER, MAUS, STEUERUNG, FOTO, SCHRITT, PROBE };
+enum Art { TASTE_AB, TASTE_AUF, ZEIGER, MAUS, STEUERUNG, FOTO, SCHRITT, PROBE, SIGNAL, MELDE, WARTE };
 /* 2025-01-01 12:00:00 UTC */
 static const time_t TAG = 1735732800;
 
@@ -172,6 +177,10 @@ static int LeseZeile(const char* z, uint32_t* basis)
         return rest[0] && !strpbrk(rest, "/ ") && Plane(t, FOTO, 0, 0, rest);
     if (strcmp(befehl, "probe") == 0)
         return Plane(t, PROBE, 0, 0, "");
+    if (strcmp(befehl, "signal") == 0)
+        return sscanf(rest, "%d", &a) == 1 && a > 0 && Plane(t, SIGNAL, a, 0, "");
+    if (strcmp(befehl, "melde") == 0 || strcmp(befehl, "warte") == 0)
+        return rest[0] && !strpbrk(rest, "/ ") && Plane(t, befehl[0] == 'm' ? MELDE : WARTE, 0, 0, rest);
     if (strcmp(befehl, "hut") && strcmp(befehl, "knopf") && strcmp(befehl, "achse"))
         return 0;
     return befehle[0] && snprintf(name, sizeof name, "%s %s", befehl, rest) < (int)sizeof name
@@ -245,6 +254,17 @@ static void Fuehre(const Auftrag* a)
     case FOTO: fotoName = a->text; break;
     case SCHRITT: schritt = (uint32_t)a->a; break;
     case PROBE: Probe(); break;
+    case SIGNAL: raise(a->a); break;
+    case MELDE:
+        if ((f = fopen(a->text, "w")))
+            fclose(f);
+        break;
+    case WARTE:
+        for (int i = 0; i < 6000 && access(a->text, F_OK) != 0; ++i)
+            usleep(10000);
+        if (access(a->text, F_OK) != 0)
+            Notiere("FEHLER %s kommt nicht", a->text);
+        break;
     case STEUERUNG:
         if ((f = fopen(befehle, "a")))
             fprintf(f, "%s\n", a->text), fclose(f);
@@ -266,6 +286,9 @@ int SDL_PollEvent(SDL_Event* ereignis)
     ereignis->key.type = sym > 0 ? SDL_KEYDOWN : SDL_KEYUP;
     ereignis->key.state = sym > 0 ? SDL_PRESSED : SDL_RELEASED;
     ereignis->key.keysym.sym = (SDLKey)abs(sym);
+    /* The character a press makes: the director types characters as symbols. */
+    if (sym > 0 && sym < 256)
+        ereignis->key.keysym.unicode = (Uint16)sym;
     tasten[abs(sym)] = sym > 0;
     return 1;
 }
