@@ -20,9 +20,17 @@ int LeseBestenliste(std::string* namen, int* punkte);
 // Replaces the file's content with the first anzahl records (0 to 10). A name
 // loses any "|" and ";", which would break the records. The list is written
 // into a new file beside the old one and then renamed over it, so a crash or a
-// full disk leaves the old list whole; false (and the old list unchanged) when
-// it can't be written.
+// full disk leaves the old list whole; a list that is a symbolic link is
+// written where the link points, and the new file keeps the old one's
+// permissions. False (and the old list unchanged) when it can't be written,
+// also when its owner may not write it.
 bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl);
+
+// Stores a finished game with the player's name: under a lock that keeps the
+// games of one folder apart, the list is read as it stands now, the game is
+// placed into it and the list written back. A game that has no place in the
+// list as it stands now is not stored. False when the list can't be written.
+bool SpeichereSpiel(const std::string& name, int reihen);
 
 // The place (0 to 9, 10 for none) of a game with `reihen` rows: the first slot
 // whose score is less. Slots from anzahl on count as empty with 0 rows, so a

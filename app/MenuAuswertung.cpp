@@ -83,8 +83,6 @@ void Platziere(Auswertung& a)
 {
     a.anzahl = LeseBestenliste(a.namen, a.punkte);
     a.platz = PlatzFuer(a.punkte, a.anzahl, punktestand);
-    // A list shorter than ten grows by the new record.
-    a.anzahl = TrageEin(a.namen, a.punkte, a.anzahl, a.platz, punktestand);
     const std::string platz = Platziert(a) ? "PLATZ " + std::to_string(a.platz + 1) : "kein Platz";
     VOQ_Log::Aus("#o> MenuAuswertung - GELÖSTE REIHEN: " + std::to_string(punktestand) + ", " + platz
                  + "\n");
@@ -163,10 +161,10 @@ void Weiter(Auswertung& a)
 {
     if (!a.weiter || !a.weiter->WasClicked())
         return;
+    // Another game in this folder may have stored its result since the entry:
+    // the game goes into the list as it stands now.
     if (Platziert(a)) {
-        if (a.name)
-            a.namen[a.platz] = a.name->GetText();
-        if (!SchreibeBestenliste(a.namen, a.punkte, a.anzahl))
+        if (!SpeichereSpiel(a.name ? a.name->GetText() : "", punktestand))
             VOQ_Log::Fehler(std::string("\n#o> MenuAuswertung - FEHLER: Die Liste des Ruhms '")
                             + BESTENLISTE_DATEI + "' kann nicht geschrieben werden.\n\n");
     }
@@ -193,7 +191,7 @@ void MenuAuswertung()
 {
     Auswertung a;
     Beginne(a);
-    while (!a.verlassen)
+    while (!a.verlassen && !done)
         Bild(a);
     GAME_EINGABE.ClearAll();
 }

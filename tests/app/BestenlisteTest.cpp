@@ -110,6 +110,29 @@ TEST(Bestenliste, MisslungenesSchreibenLaesstDieAlteListe)
     EXPECT_NE(0, stat(NEUE_DATEI, &info)) << "the broken new file is removed";
 }
 
+// A list that is a symbolic link is written where the link points and stays
+// a link; the new file keeps the old one's permissions, and a list its owner
+// may not write stays as it is.
+TEST(Bestenliste, VerweisUndRechteBleiben)
+{
+    std::remove(BESTENLISTE_DATEI);
+    std::ofstream("ziel.dll") << "ALT|1;";
+    ASSERT_EQ(0, chmod("ziel.dll", 0640));
+    ASSERT_EQ(0, symlink("ziel.dll", BESTENLISTE_DATEI));
+    std::string namen[BESTENLISTE_PLAETZE] = {"NEU"};
+    int punkte[BESTENLISTE_PLAETZE] = {2};
+    ASSERT_TRUE(SchreibeBestenliste(namen, punkte, 1));
+    struct stat info;
+    EXPECT_TRUE(lstat(BESTENLISTE_DATEI, &info) == 0 && S_ISLNK(info.st_mode));
+    EXPECT_EQ("NEU|2;", Datei("ziel.dll"));
+    EXPECT_TRUE(stat("ziel.dll", &info) == 0 && (info.st_mode & 07777) == 0640);
+    ASSERT_EQ(0, chmod("ziel.dll", 0440));
+    EXPECT_FALSE(SchreibeBestenliste(namen, punkte, 0));
+    EXPECT_EQ("NEU|2;", Datei("ziel.dll"));
+    std::remove(BESTENLISTE_DATEI);
+    std::remove("ziel.dll");
+}
+
 // A game takes the first slot whose score is less: a tie stays below, and the
 // empty slots after a short list count as 0, so a game without rows never
 // gets a place. Placed, the slots below move down by one (the last drops out),
