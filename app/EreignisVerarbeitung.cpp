@@ -21,10 +21,12 @@ void Tastenereignisse()
 {
     SDL_Event ereignis;
     while (SDL_PollEvent(&ereignis)) {
+        // The character the keyboard layout makes of a press goes with it, for
+        // the text fields.
         if (ereignis.type == SDL_KEYDOWN)
-            GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 2);
+            GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 2, ereignis.key.keysym.unicode);
         else if (ereignis.type == SDL_KEYUP)
-            GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 3);
+            GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 3, 0);
         // Everything else is dropped, the request to close the window too:
         // the program ends only through the main menu.
     }

@@ -84,6 +84,8 @@ bool ProgrammStart()
         return false;
     }
     GAME_INIT.SetCaption("QUENTABOR - QUADERFALL");
+    // Text fields take the characters the keyboard layout makes.
+    SDL_EnableUNICODE(1);
 
     GamepadEinlesen();
     GamepadSchreiben();

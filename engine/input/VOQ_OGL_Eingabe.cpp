@@ -23,6 +23,10 @@ enum Taste {
     UMSCHALT_LINKS = 304,
 };
 
+// Without a character from the keyboard layout, the key symbol (upper-cased
+// while shift is held) is what a text field gets.
+const int OHNE_ZEICHEN = -1;
+
 bool IstUmschalt(int key)
 {
     return key == UMSCHALT_RECHTS || key == UMSCHALT_LINKS;
@@ -224,12 +228,17 @@ void VOQ_OGL_Eingabe::ClearAll()
 
 void VOQ_OGL_Eingabe::InputBuffer(int key, int type)
 {
+    InputBuffer(key, type, OHNE_ZEICHEN);
+}
+
+void VOQ_OGL_Eingabe::InputBuffer(int key, int type, int zeichen)
+{
     input = key;
     if (useCopyBuffer && copyBuffer)
-        copyBuffer->InputBuffer(key, type);
+        copyBuffer->InputBuffer(key, type, zeichen);
 
     if (type == TASTE_GEDRUECKT) {
-        TasteGedrueckt(key);
+        TasteGedrueckt(key, zeichen);
     } else if (type == TASTE_LOSGELASSEN) {
         keyUp = key;
         if (IstUmschalt(key))
@@ -240,7 +249,7 @@ void VOQ_OGL_Eingabe::InputBuffer(int key, int type)
 // A press: shift state, upper-casing, and the selected text field's editing
 // keys. The keys that end or empty the editing are consumed, so the screen
 // never sees them.
-void VOQ_OGL_Eingabe::TasteGedrueckt(int key)
+void VOQ_OGL_Eingabe::TasteGedrueckt(int key, int zeichen)
 {
     keyDown = key;
     if (IstUmschalt(key)) {
@@ -275,10 +284,11 @@ void VOQ_OGL_Eingabe::TasteGedrueckt(int key)
     default:
         break;
     }
-    if (feld->IsOnlyNumerics() && !IstZiffer(input))
+    const int getippt = zeichen == OHNE_ZEICHEN ? input : zeichen;
+    if (feld->IsOnlyNumerics() && !IstZiffer(getippt))
         return;
-    if (IstDruckbar(input))
-        feld->AddChar(static_cast<char>(input));
+    if (IstDruckbar(getippt))
+        feld->AddChar(static_cast<char>(getippt));
 }
 
 void VOQ_OGL_Eingabe::SetCopyBuffer(VOQ_OGL_Eingabe* other)

@@ -63,6 +63,10 @@ public:
     // One key event: type 2 press, 3 release. InputBuffer(0, 2) consumes
     // the key of this frame.
     void InputBuffer(int key, int type);
+    // The same, with the character the keyboard layout makes of a press
+    // (0 when it makes none): a selected text field takes that character
+    // instead of the key symbol, when it is printable Latin-1.
+    void InputBuffer(int key, int type, int zeichen);
     void SetCopyBuffer(VOQ_OGL_Eingabe* other);
     void RemCopyBuffer();
 
@@ -103,5 +107,5 @@ private:
     bool Platz(int anzahl, const char* art, const std::string& name);
     VOQ_Maus* MausFuerWidgets();
     VOQ_OGL_Schrift* SchriftFuerWidgets();
-    void TasteGedrueckt(int key);
+    void TasteGedrueckt(int key, int zeichen);
 };
