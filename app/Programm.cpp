@@ -92,9 +92,9 @@ bool ProgrammStart()
 
     schrift_12.Init("schrift_012");
     schrift_20.Init("schrift_020");
+    LadeKlaenge();
     GAME_EINGABE.GiveSchrift(&schrift_12);
 
-    LadeKlaenge();
     GAME_EINGABE.maus.Init("zeiger_001");
     GAME_EINGABE.maus.GiveInit(&GAME_INIT);
 
