@@ -1,7 +1,10 @@
 #include "EreignisVerarbeitung.h"
 
 #include "Globale.h"
+#include "VOQ_Log.h"
 #include "VOQ_Zaehler.h"
+
+#include <csignal>
 
 namespace
 {
@@ -17,6 +20,14 @@ int Begrenzt(int wert, int groesse)
     return wert;
 }
 
+// Set by SIGTERM and SIGINT (a logout, a shutdown, Ctrl+C in a terminal).
+volatile std::sig_atomic_t beendenAngefordert = 0;
+
+void FordereBeendenAn(int)
+{
+    beendenAngefordert = 1;
+}
+
 void Tastenereignisse()
 {
     SDL_Event ereignis;
@@ -28,8 +39,16 @@ void Tastenereignisse()
         else if (ereignis.type == SDL_KEYUP)
             GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 3, 0);
         // Everything else is dropped, the request to close the window too:
-        // the program ends only through the main menu.
+        // the program ends only through the main menu, or by a signal.
     }
+}
+
+void BeendeAufSignal()
+{
+    if (!beendenAngefordert || done)
+        return;
+    VOQ_Log::Aus("#o> Signal zum Beenden erhalten\n");
+    done = true;
 }
 
 void SteuerungAlsMaus(VOQ_Zaehler& takt)
@@ -65,6 +84,15 @@ void ZeigerSchritt(int hut, int& x, int& y, int breite, int hoehe)
     y = Begrenzt(y, hoehe);
 }
 
+void FangeBeendenSignale()
+{
+    struct sigaction aktion = {};
+    aktion.sa_handler = FordereBeendenAn;
+    sigemptyset(&aktion.sa_mask);
+    sigaction(SIGTERM, &aktion, nullptr);
+    sigaction(SIGINT, &aktion, nullptr);
+}
+
 void EreignisVerarbeitung()
 {
     static VOQ_OGL_Zaehler JOY_ZAEHLER;
@@ -76,6 +104,7 @@ void EreignisVerarbeitung()
     }
 
     Tastenereignisse();
+    BeendeAufSignal();
 
     if (joy_mouse && joy)
         SteuerungAlsMaus(*JOY_ZAEHLER.zaehler[0]);

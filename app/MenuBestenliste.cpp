@@ -135,7 +135,7 @@ void MenuBestenliste()
 {
     Ruhmeshalle r;
     Beginne(r);
-    while (!r.verlassen)
+    while (!r.verlassen && !done)
         Bild(r);
     GAME_EINGABE.ClearAll();
 }

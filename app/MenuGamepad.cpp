@@ -228,6 +228,6 @@ void MenuGamepad()
 {
     Einstellung e;
     Betrete(e);
-    while (!e.verlassen)
+    while (!e.verlassen && !done)
         Bild(e);
 }

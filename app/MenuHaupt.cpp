@@ -156,6 +156,6 @@ void MenuHaupt()
 {
     Hauptmenue m;
     Betrete(m);
-    while (!m.verlassen)
+    while (!m.verlassen && !done)
         Bild(m);
 }

@@ -97,6 +97,6 @@ void MenuHilfe()
 {
     Hilfe h;
     Betrete(h);
-    while (!h.verlassen)
+    while (!h.verlassen && !done)
         Bild(h);
 }

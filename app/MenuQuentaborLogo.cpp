@@ -88,6 +88,6 @@ void MenuQuentaborLogo()
 {
     Intro intro;
     Betrete(intro);
-    while (!intro.verlassen)
+    while (!intro.verlassen && !done)
         Bild(intro);
 }

@@ -450,6 +450,6 @@ void MenuSpiel()
     // manager until the next screen clears them.
     Spiel spiel;
     Beginne(spiel);
-    while (!spiel.verlassen)
+    while (!spiel.verlassen && !done)
         Bild(spiel);
 }

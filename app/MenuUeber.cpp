@@ -98,6 +98,6 @@ void MenuUeber()
 {
     Ueber u;
     Betrete(u);
-    while (!u.verlassen)
+    while (!u.verlassen && !done)
         Bild(u);
 }

@@ -84,6 +84,7 @@ bool ProgrammStart()
         return false;
     }
     GAME_INIT.SetCaption("QUENTABOR - QUADERFALL");
+    FangeBeendenSignale();
     // Text fields take the characters the keyboard layout makes.
     SDL_EnableUNICODE(1);
 
