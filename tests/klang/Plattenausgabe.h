@@ -5,11 +5,12 @@
 #include <vector>
 
 // SDL's disk audio driver as a recorder: 44100 Hz stereo S16, as fast as
-// the mixer can run. What was mixed is read back after closing.
+// the mixer can run. What was mixed is read back after closing. Larger
+// chunks (samples a mix) record long pieces faster.
 class Plattenausgabe
 {
 public:
-    explicit Plattenausgabe(const std::string& datei);
+    explicit Plattenausgabe(const std::string& datei, int stueck = 1024);
     ~Plattenausgabe();
     Plattenausgabe(const Plattenausgabe&) = delete;
     Plattenausgabe& operator=(const Plattenausgabe&) = delete;
