@@ -76,18 +76,17 @@ TEST(Musik, JedesStueckSpieltBisZuSeinemEndeOhneLochUndSprung)
 {
     for (const auto& m : MUSIK) {
         SCOPED_TRACE(m.datei);
-        Plattenausgabe platte("musik.raw", 8192);
+        // Recorded up to where the game would restart it.
+        Plattenausgabe platte("musik.raw", 4096, true);
         Mix_Music* musik = Mix_LoadMUS(Pfad(m.datei).c_str());
         ASSERT_NE(nullptr, musik) << Mix_GetError();
         ASSERT_EQ(0, Mix_PlayMusic(musik, 0));
         for (const Uint32 anfang = SDL_GetTicks(); Mix_PlayingMusic() && SDL_GetTicks() - anfang < 60000;) {
             SDL_Delay(1);
         }
-        EXPECT_EQ(0, Mix_PlayingMusic()) << "endet nicht";
         Mix_FreeMusic(musik);
         const Aufnahme a(platte.Schliessen());
-        EXPECT_TRUE(a.Sekunden() > m.kuerzest && a.Sekunden() < m.laengst) << a.Sekunden();
-        ASSERT_GT(a.Sekunden(), 5.0);
+        ASSERT_TRUE(a.Sekunden() > m.kuerzest && a.Sekunden() < m.laengst) << a.Sekunden();
         EXPECT_TRUE(a.vollAusschlag == 0 && a.spitze > 8000) << a.spitze;
         const double pegel = a.Pegel(a.erster, a.letzter), anfang = a.Pegel(a.erster, a.erster + Frames(0.5));
         EXPECT_TRUE(pegel > -26.0 && pegel < -14.0) << pegel;
@@ -96,6 +95,7 @@ TEST(Musik, JedesStueckSpieltBisZuSeinemEndeOhneLochUndSprung)
             // joins the first.
             const double ende = a.Pegel(a.letzter - Frames(0.6), a.letzter - Frames(0.1));
             EXPECT_TRUE(anfang > -32.0 && ende > -32.0) << "Anfang " << anfang << " dB, Ende " << ende << " dB";
+            EXPECT_LT(a.werte.size() / 2 - a.letzter, Frames(0.75)) << "Stille vor dem Neubeginn";
             EXPECT_LT(std::abs(a.werte[2 * a.erster] - a.werte[2 * (a.letzter - 1)]), 2000);
         } else {
             // The intro swells with the logo and fades with the pictures.

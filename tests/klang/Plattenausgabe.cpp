@@ -4,41 +4,48 @@
 #include "SDL_mixer.h"
 
 #include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
+#include <utility>
 
-Plattenausgabe::Plattenausgabe(const std::string& datei_, int stueck) : datei(datei_)
+static std::atomic<bool> musikZuEnde{false};
+
+Plattenausgabe::Plattenausgabe(const std::string& datei_, int stueck, bool bisMusikEnde_)
+    : datei(datei_), bisMusikEnde(bisMusikEnde_)
 {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", datei.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "0", 1);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        offen = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, stueck) == 0;
+    offen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16LSB, 2, stueck) == 0;
+    if (offen) {
+        musikZuEnde = false;
+        Mix_HookMusicFinished([] { musikZuEnde = true; });
+        Mix_SetPostMix(Mitschnitt, this);
     }
 }
 
-Plattenausgabe::~Plattenausgabe()
+// Runs on the mixer's thread, after the music finished hook of the same mix.
+void Plattenausgabe::Mitschnitt(void* selbst, unsigned char* strom, int laenge)
 {
-    Schliessen();
+    Plattenausgabe& p = *static_cast<Plattenausgabe*>(selbst);
+    const int16_t* w = reinterpret_cast<const int16_t*>(strom);
+    if (!p.warZuEnde) {
+        p.werte.insert(p.werte.end(), w, w + laenge / 2);
+    }
+    p.warZuEnde = p.bisMusikEnde && musikZuEnde;
 }
 
 std::vector<int16_t> Plattenausgabe::Schliessen()
 {
-    std::vector<int16_t> werte;
-    if (!offen) {
-        return werte;
+    if (offen) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        offen = false;
+        std::remove(datei.c_str());
     }
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    offen = false;
-    std::ifstream f(datei, std::ios::binary | std::ios::ate);
-    werte.resize(static_cast<std::size_t>(std::max<std::streamoff>(f.tellg(), 0)) / 2);
-    f.seekg(0);
-    f.read(reinterpret_cast<char*>(werte.data()), static_cast<std::streamsize>(werte.size() * 2));
-    std::remove(datei.c_str());
-    return werte;
+    return std::exchange(werte, {});
 }
 
 Aufnahme::Aufnahme(std::vector<int16_t> w) : werte(std::move(w))
