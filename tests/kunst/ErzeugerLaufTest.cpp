@@ -12,15 +12,6 @@
 
 namespace fs = std::filesystem;
 
-namespace
-{
-std::string Inhalt(const fs::path& pfad)
-{
-    std::ifstream f(pfad, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(f), {});
-}
-}
-
 TEST(Erzeuger, SchreibenDieBytesDesBausUndScheiternOhneIhreZutaten)
 {
     // The program, the arguments after its target folder, the build's copy
@@ -29,6 +20,10 @@ TEST(Erzeuger, SchreibenDieBytesDesBausUndScheiternOhneIhreZutaten)
         {QF_KUNST, " " QF_SCHRIFT_MONO " " QF_SCHRIFT_SANS, QF_DATEN_DIR, QF_KUNST " lauf /nicht.ttf " QF_SCHRIFT_SANS},
         {QF_SYMBOL, "", QF_SYMBOL_DIR, QF_SYMBOL},
         {QF_KLANG, "", QF_DATEN_DIR "/geraeuschkulisse", QF_KLANG}};
+    const auto inhalt = [](const fs::path& pfad) {
+        std::ifstream f(pfad, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(f), {});
+    };
     for (const auto& [programm, hinten, gebaut, falsch] : laeufe) {
         SCOPED_TRACE(programm);
         fs::remove_all("lauf");
@@ -37,11 +32,11 @@ TEST(Erzeuger, SchreibenDieBytesDesBausUndScheiternOhneIhreZutaten)
         for (const auto& e : fs::recursive_directory_iterator("lauf")) {
             const fs::path teil = fs::relative(e.path(), "lauf");
             dateien += e.is_regular_file();
-            EXPECT_TRUE(!e.is_regular_file() || Inhalt(e.path()) == Inhalt(gebaut / teil)) << teil << " weicht ab";
+            EXPECT_TRUE(!e.is_regular_file() || inhalt(e.path()) == inhalt(gebaut / teil)) << teil << " weicht ab";
         }
         EXPECT_GT(dateien, 6);
         fs::remove_all("lauf");
         EXPECT_NE(0, std::system((falsch + " > /dev/null 2>&1").c_str()));
-        fs::remove_all("lauf");
     }
+    fs::remove_all("lauf");
 }

