@@ -14,6 +14,7 @@
 #include <array>
 #include <fstream>
 #include <map>
+#include <memory>
 #include <set>
 #include <sstream>
 #include <string>
@@ -38,11 +39,12 @@ bool Zweierpotenz(int n) { return n > 0 && (n & (n - 1)) == 0; }
 struct Bild
 {
     std::map<std::string, std::vector<int>> werte;
-    SDL_Surface* s;
+    std::unique_ptr<SDL_Surface, void (*)(SDL_Surface*)> s;
     int breite, hoehe, anzeigeBreite, anzeigeHoehe;
-    Rgb schluessel;  // the colour key, given as blue, green, red
+    Rgb schluessel;  // the colour key (the description gives blue first)
 
-    explicit Bild(const std::string& name) : s(SDL_LoadBMP((QF_DATEN_DIR "/" + name + ".bmp").c_str()))
+    explicit Bild(const std::string& name)
+        : s(SDL_LoadBMP((QF_DATEN_DIR "/" + name + ".bmp").c_str()), SDL_FreeSurface)
     {
         std::ifstream f(QF_DATEN_DIR "/" + name + ".konfig");
         for (std::string zeile; std::getline(f, zeile);) {
@@ -57,12 +59,11 @@ struct Bild
         anzeigeHoehe = W("ANZEIGEGROESSE", 1) > 0 ? W("ANZEIGEGROESSE", 1) : hoehe;
         schluessel = {W("UNSICHTBARKEIT", 2), W("UNSICHTBARKEIT", 1), W("UNSICHTBARKEIT")};
     }
-    ~Bild() { SDL_FreeSurface(s); }
 
     // The i-th number of a key; -1 if there is none.
-    int W(const std::string& schluessel, size_t i = 0) const
+    int W(const std::string& wort, size_t i = 0) const
     {
-        const auto it = werte.find(schluessel);
+        const auto it = werte.find(wort);
         return it != werte.end() && i < it->second.size() ? it->second[i] : -1;
     }
     // SDL keeps a 24-bit bitmap as blue, green, red.
@@ -76,7 +77,6 @@ struct Bild
     bool Loch(int x, int y) const { return P(x, y) == schluessel; }
     int Schritt() const { return anzeigeBreite + W("ZEICHENABSTAND"); }
 };
-
 }
 
 TEST(Bilder, JedesBildPasstZuSeinerBeschreibung)
@@ -102,7 +102,7 @@ TEST(Bilder, JedesBildPasstZuSeinerBeschreibung)
     for (const auto& [name, anzahl, anzeigeBreite, anzeigeHoehe, loecher] : bilder) {
         SCOPED_TRACE(name);
         const Bild b(name);
-        ASSERT_NE(nullptr, b.s);
+        ASSERT_TRUE(b.s);
         // Frames side by side, of power-of-two sides as any OpenGL takes them.
         EXPECT_TRUE(anzahl == b.W("BILDERANZAHL") && anzahl * b.breite == b.s->w && b.hoehe == b.s->h)
             << b.W("BILDERANZAHL") << " Bilder in " << b.s->w << "x" << b.s->h;
@@ -182,7 +182,7 @@ TEST(Schriften, SechzehnMalSechzehnZellenJedeGlypheGeschwaerzt)
     for (const char* name : {"schrift_012", "schrift_020"}) {
         SCOPED_TRACE(name);
         const Bild b(SCHRIFTEN + name);
-        ASSERT_NE(nullptr, b.s);
+        ASSERT_TRUE(b.s);
         const int z = b.breite;
         // Square power-of-two cells, uploaded as they are and drawn unscaled.
         EXPECT_TRUE(16 * z == b.s->w && 16 * z == b.s->h && z == b.hoehe && Zweierpotenz(z)) << z;
