@@ -3,66 +3,65 @@
 #include "SDL.h"
 #include "SDL_mixer.h"
 
+#include <algorithm>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
-Plattenausgabe::Plattenausgabe(const std::string& datei_) : datei(datei_)
+static std::atomic<bool> musikZuEnde{false};
+
+Plattenausgabe::Plattenausgabe(const std::string& datei_, int stueck, bool bisMusikEnde_)
+    : datei(datei_), bisMusikEnde(bisMusikEnde_)
 {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", datei.c_str(), 1);
     setenv("SDL_DISKAUDIODELAY", "0", 1);
-    if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0) {
-        offen = Mix_OpenAudio(44100, AUDIO_S16LSB, 2, 1024) == 0;
+    offen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16LSB, 2, stueck) == 0;
+    if (offen) {
+        musikZuEnde = false;
+        Mix_HookMusicFinished([] { musikZuEnde = true; });
+        Mix_SetPostMix(Mitschnitt, this);
     }
 }
 
-Plattenausgabe::~Plattenausgabe()
+// Runs on the mixer's thread, after the music finished hook of the same mix.
+void Plattenausgabe::Mitschnitt(void* selbst, unsigned char* strom, int laenge)
 {
-    Schliessen();
+    Plattenausgabe& p = *static_cast<Plattenausgabe*>(selbst);
+    const int16_t* w = reinterpret_cast<const int16_t*>(strom);
+    if (!p.warZuEnde) {
+        p.werte.insert(p.werte.end(), w, w + laenge / 2);
+    }
+    p.warZuEnde = p.bisMusikEnde && musikZuEnde;
 }
 
 std::vector<int16_t> Plattenausgabe::Schliessen()
 {
-    std::vector<int16_t> werte;
-    if (!offen) {
-        return werte;
+    if (offen) {
+        Mix_CloseAudio();
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        offen = false;
+        std::remove(datei.c_str());
     }
-    Mix_CloseAudio();
-    SDL_QuitSubSystem(SDL_INIT_AUDIO);
-    offen = false;
-    std::FILE* f = std::fopen(datei.c_str(), "rb");
-    if (!f) {
-        return werte;
-    }
-    int16_t puffer[4096];
-    std::size_t n;
-    while ((n = std::fread(puffer, sizeof(int16_t), 4096, f)) > 0) {
-        werte.insert(werte.end(), puffer, puffer + n);
-    }
-    std::fclose(f);
-    std::remove(datei.c_str());
-    return werte;
+    return std::exchange(werte, {});
 }
 
 Aufnahme::Aufnahme(std::vector<int16_t> w) : werte(std::move(w))
 {
-    const std::size_t frames = werte.size() / 2;
-    bool gefunden = false;
-    for (std::size_t i = 0; i < frames; ++i) {
-        for (int k = 0; k < 2; ++k) {
-            const int a = std::abs(static_cast<int>(werte[2 * i + k]));
-            spitze = a > spitze ? a : spitze;
-            vollAusschlag += a >= 32767 ? 1 : 0;
-            if (a > 8) {
-                if (!gefunden) {
-                    erster = i;
-                    gefunden = true;
-                }
-                letzter = i + 1;
-            }
+    erster = werte.size();
+    // Whole frames only, both channels.
+    for (std::size_t i = 0; i < werte.size() / 2 * 2; ++i) {
+        const int a = std::abs(static_cast<int>(werte[i]));
+        spitze = std::max(spitze, a);
+        vollAusschlag += a >= 32767 ? 1 : 0;
+        if (a > 8) {
+            erster = std::min(erster, i / 2);
+            letzter = i / 2 + 1;
         }
     }
+    erster = std::min(erster, letzter);
 }
 
 double Aufnahme::Pegel(std::size_t von, std::size_t bis) const

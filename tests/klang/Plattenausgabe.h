@@ -4,13 +4,16 @@
 #include <string>
 #include <vector>
 
-// SDL's disk audio driver as a recorder: 44100 Hz stereo S16, as fast as
-// the mixer can run. What was mixed is read back after closing.
+// SDL's disk audio driver runs the mixer as fast as it can, writing to the
+// file; what the mixer mixes (44100 Hz stereo S16) is recorded. Larger
+// chunks (samples a mix) record long pieces faster. With bisMusikEnde the
+// recording stops with the mix in which the music has ended, where the game
+// would restart it.
 class Plattenausgabe
 {
 public:
-    explicit Plattenausgabe(const std::string& datei);
-    ~Plattenausgabe();
+    explicit Plattenausgabe(const std::string& datei, int stueck = 1024, bool bisMusikEnde = false);
+    ~Plattenausgabe() { Schliessen(); }
     Plattenausgabe(const Plattenausgabe&) = delete;
     Plattenausgabe& operator=(const Plattenausgabe&) = delete;
 
@@ -19,8 +22,13 @@ public:
     std::vector<int16_t> Schliessen();
 
 private:
+    static void Mitschnitt(void* selbst, unsigned char* strom, int laenge);
+
     std::string datei;
     bool offen = false;
+    bool bisMusikEnde;
+    bool warZuEnde = false;
+    std::vector<int16_t> werte;
 };
 
 // Measures of an interleaved stereo recording.
