@@ -76,13 +76,13 @@ bool VOQ_Bedienelement::Gedrueckt(VOQ_Maus* maus)
     return maus && maus->WasSimClicked();
 }
 
-int VOQ_Bedienelement::BildNummer(bool ueber, bool gedrueckt, bool anDaneben, bool anDarueber)
+int VOQ_Bedienelement::BildNummer(bool ueber, bool gedrueckt, An an)
 {
     if (gedrueckt)
         return GEDRUECKT;
     if (ueber)
-        return anDarueber ? GEDRUECKT : DARUEBER;
-    return anDaneben ? GEDRUECKT : NORMAL;
+        return an == An::IMMER ? GEDRUECKT : DARUEBER;
+    return an == An::NIE ? NORMAL : GEDRUECKT;
 }
 
 void VOQ_Bedienelement::SpieleKlang(bool soundOn, Mix_Chunk* sound)

@@ -29,8 +29,7 @@ void VOQ_Button::Draw()
         return;
     int mx = 0, my = 0;
     VOQ_Bedienelement::Beginne(*this, mx, my);
-    clicked = false;
-    VOQ_Bedienelement::Vollende(*this, mx, my, text, false, false);
+    VOQ_Bedienelement::Vollende(*this, mx, my, text, VOQ_Bedienelement::An::NIE);
 }
 
 void VOQ_Button::Draw(int neuX, int neuY)

@@ -27,12 +27,11 @@ void VOQ_CheckBox::Draw()
 {
     if (!visible)
         return;
-    if (clicked)
-        checked = !checked;
     int mx = 0, my = 0;
-    VOQ_Bedienelement::Beginne(*this, mx, my);
-    clicked = false;
-    VOQ_Bedienelement::Vollende(*this, mx, my, text, checked, checked);
+    if (VOQ_Bedienelement::Beginne(*this, mx, my))
+        checked = !checked;
+    VOQ_Bedienelement::Vollende(*this, mx, my, text,
+                                checked ? VOQ_Bedienelement::An::IMMER : VOQ_Bedienelement::An::NIE);
 }
 
 void VOQ_CheckBox::Draw(int neuX, int neuY)

@@ -32,26 +32,22 @@ void VOQ_Edit::Draw()
     if (!visible)
         return;
     int mx = 0, my = 0;
-    VOQ_Bedienelement::Beginne(*this, mx, my);
-    // A click completed in the previous Draw selects the field now.
-    if (clicked) {
+    // A click completed in the previous Draw selects the field now
+    // (Select keeps the pointer's place and hides the cursor).
+    if (VOQ_Bedienelement::Beginne(*this, mx, my))
         Select();
-        savedMouseX = mx;
-        savedMouseY = my;
-        HalteZeigerInDerEcke();
-    }
-    clicked = false;
-    VOQ_Bedienelement::Vollende(*this, mx, my, text, selected, false);
+    VOQ_Bedienelement::Vollende(*this, mx, my, text,
+                                selected ? VOQ_Bedienelement::An::DANEBEN : VOQ_Bedienelement::An::NIE);
     if (selected)
-        HalteZeigerInDerEcke();
+        ParkeZeiger();
 }
 
-void VOQ_Edit::HalteZeigerInDerEcke()
+// While the field is edited the pointer waits in the corner, so that the
+// mouse can't wander onto another widget meanwhile.
+void VOQ_Edit::ParkeZeiger()
 {
-    if (!maus)
-        return;
-    maus->SetPosXY(0, 0);
-    maus->visible = false;
+    if (maus)
+        maus->SetPosXY(0, 0);
 }
 
 void VOQ_Edit::Draw(int neuX, int neuY)

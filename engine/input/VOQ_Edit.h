@@ -91,5 +91,5 @@ public:
 
 private:
     void Kuerze();
-    void HalteZeigerInDerEcke();
+    void ParkeZeiger();
 };

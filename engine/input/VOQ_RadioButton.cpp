@@ -28,12 +28,11 @@ void VOQ_RadioButton::Draw()
 {
     if (!visible)
         return;
-    if (clicked && !checked)
-        Check();
     int mx = 0, my = 0;
-    VOQ_Bedienelement::Beginne(*this, mx, my);
-    clicked = false;
-    VOQ_Bedienelement::Vollende(*this, mx, my, text, checked, checked);
+    if (VOQ_Bedienelement::Beginne(*this, mx, my) && !checked)
+        Check();
+    VOQ_Bedienelement::Vollende(*this, mx, my, text,
+                                checked ? VOQ_Bedienelement::An::IMMER : VOQ_Bedienelement::An::NIE);
 }
 
 void VOQ_RadioButton::Draw(int neuX, int neuY)
