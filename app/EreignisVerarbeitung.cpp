@@ -1,6 +1,7 @@
 #include "EreignisVerarbeitung.h"
 
 #include "Globale.h"
+#include "Steuerkreuz.h"
 #include "VOQ_Log.h"
 #include "VOQ_Zaehler.h"
 
@@ -8,7 +9,8 @@
 
 namespace
 {
-const int SCHRITT = 20;
+// The pointer moves this many pixels per tick while the hat is held.
+const int ZEIGER_SCHRITT_PX = 20;
 const int TAKT_MS = 50;
 
 int Begrenzt(int wert, int groesse)
@@ -71,14 +73,14 @@ void SteuerungAlsMaus(VOQ_Zaehler& takt)
 
 void ZeigerSchritt(int hut, int& x, int& y, int breite, int hoehe)
 {
-    if (hut == SDL_HAT_LEFT || hut == SDL_HAT_LEFTUP || hut == SDL_HAT_LEFTDOWN)
-        x -= SCHRITT;
-    if (hut == SDL_HAT_RIGHT || hut == SDL_HAT_RIGHTUP || hut == SDL_HAT_RIGHTDOWN)
-        x += SCHRITT;
-    if (hut == SDL_HAT_DOWN || hut == SDL_HAT_RIGHTDOWN || hut == SDL_HAT_LEFTDOWN)
-        y += SCHRITT;
-    if (hut == SDL_HAT_UP || hut == SDL_HAT_RIGHTUP || hut == SDL_HAT_LEFTUP)
-        y -= SCHRITT;
+    if (Steuerkreuz::Links(hut))
+        x -= ZEIGER_SCHRITT_PX;
+    if (Steuerkreuz::Rechts(hut))
+        x += ZEIGER_SCHRITT_PX;
+    if (Steuerkreuz::Unten(hut))
+        y += ZEIGER_SCHRITT_PX;
+    if (Steuerkreuz::Oben(hut))
+        y -= ZEIGER_SCHRITT_PX;
     // The pointer position is an unsigned 16-bit value for SDL: never let it wrap.
     x = Begrenzt(x, breite);
     y = Begrenzt(y, hoehe);

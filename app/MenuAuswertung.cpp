@@ -1,14 +1,13 @@
 #include "Bildschirme.h"
 
 #include "Bestenliste.h"
-#include "EreignisVerarbeitung.h"
 #include "Globale.h"
+#include "Menuekulisse.h"
 #include "Musik.h"
 #include "VOQ_Button.h"
 #include "VOQ_Edit.h"
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Bildlauf.h"
-#include "VOQ_Zaehler.h"
 
 #include "SDL_opengl.h"
 
@@ -17,6 +16,7 @@
 
 namespace
 {
+const int BLINK_ZAEHLER = 0;
 const int BLINK_MS = 500;
 // Ten blinks of the name prompt, then it stays off.
 const int BLINK_ENDE = 19;
@@ -43,17 +43,6 @@ bool Platziert(const Auswertung& a)
     return a.platz < BESTENLISTE_PLAETZE;
 }
 
-VOQ_Zaehler* Blinkuhr()
-{
-    return GAME_ZAEHLER.zaehler_anzahl > 0 ? GAME_ZAEHLER.zaehler[0] : nullptr;
-}
-
-void StelleBlinkuhr()
-{
-    if (VOQ_Zaehler* uhr = Blinkuhr())
-        uhr->CountDownFrom(2, BLINK_MS);
-}
-
 void LegeNamensfeldAn(Auswertung& a)
 {
     GAME_EINGABE.CreateEdit("block", 50, 465, "");
@@ -69,16 +58,6 @@ void LegeNamensfeldAn(Auswertung& a)
     }
 }
 
-void LegeKnopfAn(Auswertung& a)
-{
-    GAME_EINGABE.CreateButton("block", 750, 700, "LISTE DES RUHMS");
-    const int nr = GAME_EINGABE.GetLastButton();
-    if (nr < 0)
-        return;
-    a.weiter = GAME_EINGABE.buttons[nr];
-    a.weiter->SetSoundClick(snd_mausklick001);
-}
-
 void Platziere(Auswertung& a)
 {
     a.anzahl = LeseBestenliste(a.namen, a.punkte);
@@ -88,32 +67,25 @@ void Platziere(Auswertung& a)
                  + "\n");
 }
 
-void Beginne(Auswertung& a)
+void Betrete(Auswertung& a)
 {
     joy_mouse = true;
-    GAME_EINGABE.ClearCheckBoxes();
-    GAME_EINGABE.ClearButtons();
-    GAME_EINGABE.ClearEdits();
-    GAME_EINGABE.ClearRadios();
+    Menuekulisse::RaeumeEingabe();
+    GAME_EINGABE.maus.SetFeldMarkierung(true);
     WechsleMusik(MUSIK_RUHMESHALLE);
 
     Platziere(a);
 
     a.hintergrund.Init("daten/bilder/eingabe/hintergruende/weiss");
-    GAME_EINGABE.maus.visible = true;
-    GAME_EINGABE.maus.scrollLand = false;
-    GAME_EINGABE.GiveMouse(&GAME_EINGABE.maus);
-    GAME_EINGABE.maus.SetFeldMarkierung(true);
-
     LegeNamensfeldAn(a);
-    LegeKnopfAn(a);
+    a.weiter = Menuekulisse::Knopf(750, 700, "LISTE DES RUHMS", snd_mausklick001);
 
     a.schwarz.Init("daten/bilder/eingabe/hintergruende/schwarz");
     a.titel.Init("daten/bilder/titel");
     a.schwarz.Ausblenden();
     lastmenu = MENU_AUSWERTUNG;
 
-    StelleBlinkuhr();
+    Menuekulisse::StarteZaehler(BLINK_ZAEHLER, 2, BLINK_MS);
     a.blinken = 0;
 }
 
@@ -146,11 +118,8 @@ void ZeichneBericht(const Auswertung& a)
 
 void Blinke(Auswertung& a)
 {
-    VOQ_Zaehler* uhr = Blinkuhr();
-    if (uhr && uhr->Counter()) {
+    if (Menuekulisse::Abgelaufen(BLINK_ZAEHLER, 2, BLINK_MS))
         ++a.blinken;
-        uhr->CountDownFrom(2, BLINK_MS);
-    }
     if (a.blinken % 2 == 0 && a.blinken <= BLINK_ENDE && Platziert(a)) {
         schrift_20.SetText("- NAMEN EINGEBEN - ");
         schrift_20.Draw(470, 470);
@@ -159,7 +128,7 @@ void Blinke(Auswertung& a)
 
 void Weiter(Auswertung& a)
 {
-    if (!a.weiter || !a.weiter->WasClicked())
+    if (!Menuekulisse::Geklickt(a.weiter))
         return;
     // Another game in this folder may have stored its result since the entry:
     // the game goes into the list as it stands now.
@@ -172,10 +141,9 @@ void Weiter(Auswertung& a)
     a.verlassen = true;
 }
 
-void Bild(Auswertung& a)
+void Einzelbild(Auswertung& a)
 {
-    EreignisVerarbeitung();
-    glClear(GL_COLOR_BUFFER_BIT);
+    Menuekulisse::BeginneEinzelbild();
     ZeichneHintergrund(a);
     GAME_EINGABE.DrawAll();
     ZeichneBericht(a);
@@ -190,8 +158,8 @@ void Bild(Auswertung& a)
 void MenuAuswertung()
 {
     Auswertung a;
-    Beginne(a);
+    Betrete(a);
     while (!a.verlassen && !done)
-        Bild(a);
+        Einzelbild(a);
     GAME_EINGABE.ClearAll();
 }

@@ -1,7 +1,6 @@
 #include "Bildschirme.h"
 
 #include "Bestenliste.h"
-#include "EreignisVerarbeitung.h"
 #include "Globale.h"
 #include "Menuekulisse.h"
 #include "Musik.h"
@@ -31,12 +30,11 @@ struct Ruhmeshalle
     VOQ_Button* startbild = nullptr;
 };
 
-void Beginne(Ruhmeshalle& r)
+void Betrete(Ruhmeshalle& r)
 {
     joy_mouse = true;
-    GAME_EINGABE.ClearButtons();
-    GAME_EINGABE.ClearEdits();
-    GAME_EINGABE.ClearRadios();
+    Menuekulisse::RaeumeEingabe();
+    GAME_EINGABE.maus.SetFeldMarkierung(true);
     // Coming from the results screen the same music goes on.
     if (lastmenu != MENU_AUSWERTUNG)
         WechsleMusik(MUSIK_RUHMESHALLE);
@@ -48,11 +46,6 @@ void Beginne(Ruhmeshalle& r)
     r.schwarz.Init("daten/bilder/eingabe/hintergruende/schwarz");
     r.pokal.Init("daten/bilder/pokal");
     r.titel.Init("daten/bilder/titel");
-
-    GAME_EINGABE.maus.visible = true;
-    GAME_EINGABE.maus.scrollLand = false;
-    GAME_EINGABE.GiveMouse(&GAME_EINGABE.maus);
-    GAME_EINGABE.maus.SetFeldMarkierung(true);
 
     r.spielen = Menuekulisse::Knopf(750, 700, "KL\xd6TZCHEN STAPELN", snd_mausklick001);
     r.startbild = Menuekulisse::Knopf(50, 700, " STARTBILDSCHIRM", snd_mausklick001);
@@ -101,11 +94,11 @@ void ZeichnePunkte(const Ruhmeshalle& r)
 
 void Wahl(Ruhmeshalle& r)
 {
-    if (r.startbild && r.startbild->WasClicked()) {
+    if (Menuekulisse::Geklickt(r.startbild)) {
         menunummer = MENU_HAUPT;
         r.verlassen = true;
     }
-    if (r.spielen && r.spielen->WasClicked()) {
+    if (Menuekulisse::Geklickt(r.spielen)) {
         menunummer = MENU_SPIEL;
         r.verlassen = true;
     }
@@ -116,10 +109,9 @@ void Wahl(Ruhmeshalle& r)
     }
 }
 
-void Bild(Ruhmeshalle& r)
+void Einzelbild(Ruhmeshalle& r)
 {
-    EreignisVerarbeitung();
-    glClear(GL_COLOR_BUFFER_BIT);
+    Menuekulisse::BeginneEinzelbild();
     ZeichneBilder(r);
     GAME_EINGABE.DrawAll();
     ZeichneNamen(r);
@@ -134,8 +126,8 @@ void Bild(Ruhmeshalle& r)
 void MenuBestenliste()
 {
     Ruhmeshalle r;
-    Beginne(r);
+    Betrete(r);
     while (!r.verlassen && !done)
-        Bild(r);
+        Einzelbild(r);
     GAME_EINGABE.ClearAll();
 }

@@ -13,9 +13,8 @@
 
 namespace
 {
-const int DREH_ZAEHLER = 0;
-const int DREH_MS = 100;
-// The prompt blinks about 250 ms on, 250 ms off.
+// The prompt blinks about 250 ms on, 250 ms off, on the counter the
+// decorating fields leave free.
 const int BLINK_ZAEHLER = 1;
 const int BLINK_MS = 250;
 
@@ -32,6 +31,9 @@ struct Einstellung
     int achsen = 0;
     int huete = 0;
     int baelle = 0;
+    bool geraetewahl = false;
+    // The prompt of this frame, null for none.
+    const char* aufforderung = nullptr;
     bool blinken = false;
     bool verlassen = false;
 };
@@ -45,8 +47,7 @@ void Betrete(Einstellung& e)
     e.einstellen = Menuekulisse::Knopf(400, 450, "   EINSTELLEN!");
     e.fertig = Menuekulisse::Knopf(400, 700, "    FERTIG!");
     e.kulisse.Lade();
-    e.felder.emplace(Zierfelder::HILFE);
-    Menuekulisse::StarteZaehler(DREH_ZAEHLER, 2, DREH_MS);
+    e.felder.emplace(Zierfelder::HILFE, Zierfelder::NUR_BEWEGEN);
     Menuekulisse::StarteZaehler(BLINK_ZAEHLER, 2, BLINK_MS);
     e.steuerungen = SDL_NumJoysticks();
 }
@@ -62,9 +63,14 @@ void ZaehleAusstattung(Einstellung& e)
     e.gezaehlt = true;
 }
 
-void MaleUeberschrift(Einstellung& e)
+void WaehleGeraet(Einstellung& e)
 {
-    if (e.zuordnung.Geraetewahl(e.steuerungen))
+    e.geraetewahl = e.zuordnung.Geraetewahl(e.steuerungen);
+}
+
+void MaleUeberschrift(const Einstellung& e)
+{
+    if (e.geraetewahl)
         schrift_20.SetText("GER\xc4T AUSW\xc4HLEN!");
     else
         schrift_20.SetText("EINSTELLUNGEN");
@@ -94,7 +100,7 @@ int Achsenprozent(int lage)
     return lage * 100 / 32767;
 }
 
-void MaleGeraet(Einstellung& e)
+void MaleGeraet(const Einstellung& e)
 {
     schrift_12.SetText(Spielsteuerung::Name(0).c_str());
     schrift_12.AddText("\nKn\xf6pfe: ");
@@ -108,7 +114,7 @@ void MaleGeraet(Einstellung& e)
     schrift_12.Draw(400, 220);
 }
 
-void MaleZustand(Einstellung& e)
+void MaleZustand(const Einstellung& e)
 {
     schrift_12.SetText("STEUERKREUZ:\n ");
     schrift_12.AddText(Steuerkreuzname(SDL_JoystickGetHat(joy, 0)));
@@ -168,13 +174,26 @@ void MaleBelegung()
     BelegungZeile("Blocksturztaste: ", joy_sturz);
 }
 
+// The prompt names the step as it was before this frame's button moves it on.
+void Ordne(Einstellung& e)
+{
+    const bool aktiv = e.zuordnung.IstAktiv();
+    e.aufforderung = aktiv && e.blinken ? Aufforderung(e.zuordnung.GetSchritt()) : nullptr;
+    e.zuordnung.Einzelbild(aktiv ? ErsterGehaltenerKnopf(e) : -1);
+}
+
+void Blinke(Einstellung& e)
+{
+    if (Menuekulisse::Abgelaufen(BLINK_ZAEHLER, 2, BLINK_MS))
+        e.blinken = !e.blinken;
+}
+
 // The prompt while assigning, otherwise the buttons assigned so far.
-void MaleZuordnung(Einstellung& e)
+void MaleZuordnung(const Einstellung& e)
 {
     schrift_12.ClearText();
-    if (e.zuordnung.IstAktiv() && e.blinken)
-        schrift_12.SetText(Aufforderung(e.zuordnung.GetSchritt()));
-    e.zuordnung.Bild(e.zuordnung.IstAktiv() ? ErsterGehaltenerKnopf(e) : -1);
+    if (e.aufforderung)
+        schrift_12.SetText(e.aufforderung);
     if (!e.zuordnung.IstAktiv())
         MaleBelegung();
     schrift_12.Draw(400, 500);
@@ -183,14 +202,6 @@ void MaleZuordnung(Einstellung& e)
     schrift_12.AddText("   WAR GEDR.: ");
     schrift_12.AddText(e.zuordnung.WarGedrueckt() ? 1 : 0);
     schrift_12.Draw(400, 650);
-}
-
-void SpieleFelder(Einstellung& e)
-{
-    if (Menuekulisse::Abgelaufen(DREH_ZAEHLER, 2, DREH_MS))
-        e.felder->Drehen();
-    if (Menuekulisse::Abgelaufen(BLINK_ZAEHLER, 2, BLINK_MS))
-        e.blinken = !e.blinken;
 }
 
 void FrageKnoepfe(Einstellung& e)
@@ -205,10 +216,14 @@ void FrageKnoepfe(Einstellung& e)
     }
 }
 
-void Bild(Einstellung& e)
+void Einzelbild(Einstellung& e)
 {
-    Menuekulisse::BeginneBild();
+    Menuekulisse::BeginneEinzelbild();
     ZaehleAusstattung(e);
+    WaehleGeraet(e);
+    Ordne(e);
+    Blinke(e);
+    e.felder->Laufe();
     e.kulisse.MaleGrund();
     MaleUeberschrift(e);
     if (joy) {
@@ -216,11 +231,10 @@ void Bild(Einstellung& e)
         MaleZustand(e);
     }
     MaleZuordnung(e);
-    SpieleFelder(e);
     e.felder->Male();
     Menuekulisse::MaleWidgets();
     FrageKnoepfe(e);
-    e.kulisse.SchliesseBild();
+    e.kulisse.SchliesseEinzelbild();
 }
 }
 
@@ -229,5 +243,5 @@ void MenuGamepad()
     Einstellung e;
     Betrete(e);
     while (!e.verlassen && !done)
-        Bild(e);
+        Einzelbild(e);
 }

@@ -18,13 +18,6 @@ const char* const VERSION = "V1.0 FINAL";
 const char* const KEINE_STEUERUNG = "     KEINE\nSPIELSTEUERUNG\n    GEFUNDEN! ";
 const char* const STEUERUNGEN_GEFUNDEN = " SPIELSTEUERUNG(EN) GEFUNDEN! ";
 
-// Attract display: a row down every 100 ms, the grids emptied about every 14 s.
-const int FALL_ZAEHLER = 0;
-const int FALL_MS = 100;
-const int LEER_ZAEHLER = 1;
-const int LEER_SCHRITTE = 15;
-const int LEER_MS = 1000;
-
 enum Knopf { SPIELEN, RUHM, HILFE, UEBER, BEENDEN, EINSTELLEN, KNOPFANZAHL };
 
 struct Knopfplatz
@@ -78,9 +71,7 @@ void Betrete(Hauptmenue& m)
     for (int k = 0; k < KNOPFANZAHL; ++k)
         m.knoepfe[k] = Menuekulisse::Knopf(KNOPF_X, KNOPFPLAETZE[k].y, KNOPFPLAETZE[k].text);
     m.geraet.Init(GERAET);
-    m.felder.emplace(Zierfelder::HAUPTMENUE);
-    Menuekulisse::StarteZaehler(FALL_ZAEHLER, 2, FALL_MS);
-    Menuekulisse::StarteZaehler(LEER_ZAEHLER, LEER_SCHRITTE, LEER_MS);
+    m.felder.emplace(Zierfelder::HAUPTMENUE, Zierfelder::BEWEGEN_UND_LEEREN);
 
     m.steuerungen = Spielsteuerung::Namen();
     // Without a controller there is nothing to set up.
@@ -107,14 +98,6 @@ void MaleSteuerungstexte(Hauptmenue& m)
     schrift_12.Draw(400, 560);
 }
 
-void SpieleFelder(Hauptmenue& m)
-{
-    if (Menuekulisse::Abgelaufen(FALL_ZAEHLER, 2, FALL_MS))
-        m.felder->Fallen();
-    if (Menuekulisse::Abgelaufen(LEER_ZAEHLER, LEER_SCHRITTE, LEER_MS))
-        m.felder->Leeren();
-}
-
 void FrageKnoepfe(Hauptmenue& m)
 {
     for (const Wahl& wahl : WAHLEN) {
@@ -136,19 +119,19 @@ void FrageEnde(Hauptmenue& m)
     }
 }
 
-void Bild(Hauptmenue& m)
+void Einzelbild(Hauptmenue& m)
 {
-    Menuekulisse::BeginneBild();
+    Menuekulisse::BeginneEinzelbild();
     m.kulisse.MaleGrund();
     schrift_12.SetText(VERSION);
     schrift_12.Draw(900, 740);
     MaleSteuerungstexte(m);
-    SpieleFelder(m);
+    m.felder->Laufe();
     m.felder->Male();
     Menuekulisse::MaleWidgets();
     FrageKnoepfe(m);
     FrageEnde(m);
-    m.kulisse.SchliesseBild();
+    m.kulisse.SchliesseEinzelbild();
 }
 }
 
@@ -157,5 +140,5 @@ void MenuHaupt()
     Hauptmenue m;
     Betrete(m);
     while (!m.verlassen && !done)
-        Bild(m);
+        Einzelbild(m);
 }

@@ -24,13 +24,6 @@ const char* const HILFETEXT[] = {
 };
 const int STUECKE = sizeof HILFETEXT / sizeof HILFETEXT[0];
 
-// The pieces turn about every 100 ms; the grids are emptied about every 14 s.
-const int DREH_ZAEHLER = 0;
-const int DREH_MS = 100;
-const int LEER_ZAEHLER = 1;
-const int LEER_SCHRITTE = 15;
-const int LEER_MS = 1000;
-
 struct Hilfe
 {
     Menuekulisse kulisse;
@@ -48,9 +41,7 @@ void Betrete(Hilfe& h)
     h.wandeln = Menuekulisse::Knopf(400, 200, "  WANDELT EUCH!");
     h.zurueck = Menuekulisse::Knopf(400, 700, " BIN ERLEUCHTET!");
     h.kulisse.Lade();
-    h.felder.emplace(Zierfelder::HILFE);
-    Menuekulisse::StarteZaehler(DREH_ZAEHLER, 2, DREH_MS);
-    Menuekulisse::StarteZaehler(LEER_ZAEHLER, LEER_SCHRITTE, LEER_MS);
+    h.felder.emplace(Zierfelder::HILFE, Zierfelder::BEWEGEN_UND_LEEREN);
 }
 
 void MaleText()
@@ -61,12 +52,8 @@ void MaleText()
     schrift_12.Draw(300, 300);
 }
 
-void SpieleFelder(Hilfe& h)
+void Wandle(Hilfe& h)
 {
-    if (Menuekulisse::Abgelaufen(DREH_ZAEHLER, 2, DREH_MS))
-        h.felder->Drehen();
-    if (Menuekulisse::Abgelaufen(LEER_ZAEHLER, LEER_SCHRITTE, LEER_MS))
-        h.felder->Leeren();
     if (Menuekulisse::Geklickt(h.wandeln))
         h.felder->NeueTeile();
 }
@@ -80,16 +67,17 @@ void FrageEnde(Hilfe& h)
     }
 }
 
-void Bild(Hilfe& h)
+void Einzelbild(Hilfe& h)
 {
-    Menuekulisse::BeginneBild();
+    Menuekulisse::BeginneEinzelbild();
     h.kulisse.MaleGrund();
     MaleText();
-    SpieleFelder(h);
+    h.felder->Laufe();
+    Wandle(h);
     h.felder->Male();
     Menuekulisse::MaleWidgets();
     FrageEnde(h);
-    h.kulisse.SchliesseBild();
+    h.kulisse.SchliesseEinzelbild();
 }
 }
 
@@ -98,5 +86,5 @@ void MenuHilfe()
     Hilfe h;
     Betrete(h);
     while (!h.verlassen && !done)
-        Bild(h);
+        Einzelbild(h);
 }

@@ -65,7 +65,7 @@ void Blenden(Intro& intro)
         intro.schwarz.Einblenden();
 }
 
-void Bild(Intro& intro)
+void Einzelbild(Intro& intro)
 {
     EreignisVerarbeitung();
     glClear(GL_COLOR_BUFFER_BIT);
@@ -89,5 +89,5 @@ void MenuQuentaborLogo()
     Intro intro;
     Betrete(intro);
     while (!intro.verlassen && !done)
-        Bild(intro);
+        Einzelbild(intro);
 }

@@ -5,6 +5,7 @@
 #include "Menuekulisse.h"
 #include "Musik.h"
 #include "Spielregeln.h"
+#include "Steuerkreuz.h"
 #include "VOQ_Button.h"
 #include "VOQ_CheckBox.h"
 #include "VOQ_Log.h"
@@ -26,12 +27,12 @@ const int VORSCHAU_Y = 100;
 const int BALKEN_X = 667;
 const int BALKEN_UNTEN = 754;
 
-// The controller inputs of one frame.
-struct Steuerung
+// What the controller held in the previous frame: a press is what is held
+// now and was not then.
+struct VorigeSteuerung
 {
     bool links = false;
     bool rechts = false;
-    bool unten = false;
     bool drehen = false;
     bool pause = false;
     bool sturz = false;
@@ -42,8 +43,7 @@ struct Spiel
     std::int16_t musikwahl = 0;
     bool laeuft = true;
     bool verlassen = false;
-    // What the controller showed when it was last read for that purpose.
-    Steuerung vorher;
+    VorigeSteuerung vorher;
 
     VOQ_OGL_Bildlauf hintergrund;
     VOQ_OGL_Bildlauf titel;
@@ -63,7 +63,7 @@ struct Spiel
     std::unique_ptr<Spielregeln> regeln;
 };
 
-void Spiele(Mix_Chunk* klang)
+void Abspielen(Mix_Chunk* klang)
 {
     Mix_PlayChannel(-1, klang, 0);
 }
@@ -75,29 +75,13 @@ void Melde(const std::string& text)
 
 // ---- controller -------------------------------------------------------
 
-// The hat's groups: left 8, 9, 12; right 2, 3, 6; down 4, 12, 6.
-bool HutLinks(int hut)
-{
-    return hut == SDL_HAT_LEFT || hut == SDL_HAT_LEFTUP || hut == SDL_HAT_LEFTDOWN;
-}
-
-bool HutRechts(int hut)
-{
-    return hut == SDL_HAT_RIGHT || hut == SDL_HAT_RIGHTUP || hut == SDL_HAT_RIGHTDOWN;
-}
-
-bool HutUnten(int hut)
-{
-    return hut == SDL_HAT_DOWN || hut == SDL_HAT_LEFTDOWN || hut == SDL_HAT_RIGHTDOWN;
-}
-
 int Hut()
 {
     return joy ? SDL_JoystickGetHat(joy, 0) : SDL_HAT_CENTERED;
 }
 
 // An unassigned button (-1) or a missing controller reads as not pressed.
-bool Knopf(short nummer)
+bool KnopfGehalten(short nummer)
 {
     return joy && nummer >= 0 && SDL_JoystickGetButton(joy, nummer) == 1;
 }
@@ -118,7 +102,7 @@ void SchaltePause(Spiel& spiel)
         spiel.spielpause->Check();
         Melde("Pause");
     }
-    Spiele(snd_pause);
+    Abspielen(snd_pause);
 }
 
 // ---- entry --------------------------------------------------------------
@@ -166,22 +150,15 @@ void LadeBilder(Spiel& spiel)
     spiel.schwarz.Ausblenden();
 }
 
-void Beginne(Spiel& spiel)
+void Betrete(Spiel& spiel)
 {
     joy_mouse = false;
     spiel.musikwahl = static_cast<std::int16_t>(std::rand() % 2);
     WechsleMusik(Spielmusik(spiel.musikwahl));
     lastmenu = MENU_SPIEL;
 
-    GAME_EINGABE.ClearButtons();
-    GAME_EINGABE.ClearEdits();
-    GAME_EINGABE.ClearRadios();
-    GAME_EINGABE.ClearCheckBoxes();
-
+    Menuekulisse::RaeumeEingabe();
     spiel.hintergrund.Init("daten/bilder/spielfeld");
-    GAME_EINGABE.maus.visible = true;
-    GAME_EINGABE.maus.scrollLand = false;
-    GAME_EINGABE.GiveMouse(&GAME_EINGABE.maus);
 
     LegeBedienelementeAn(spiel);
     LadeBilder(spiel);
@@ -191,7 +168,7 @@ void Beginne(Spiel& spiel)
     spiel.regeln = std::make_unique<Spielregeln>(*spiel.feld, GAME_ZAEHLER, punktestand);
     spiel.regeln->Beginne();
 
-    spiel.vorher = Steuerung();
+    spiel.vorher = VorigeSteuerung();
     spiel.laeuft = true;
     Melde("Spiel beginnt");
 }
@@ -242,30 +219,30 @@ void PauseTaste(Spiel& spiel)
     SchaltePause(spiel);
 }
 
-void Klang(Spielregeln::Aufprall aufprall)
+void AufprallKlang(Spielregeln::Aufprall aufprall)
 {
     if (aufprall == Spielregeln::AUFSCHLAG) {
-        Spiele(snd_aufschlag);
+        Abspielen(snd_aufschlag);
     } else if (aufprall == Spielregeln::BONUS) {
-        Spiele(snd_bonus);
+        Abspielen(snd_bonus);
         Melde("GELÖSTE REIHEN: " + std::to_string(punktestand));
     }
 }
 
 void Schwerkraft(Spiel& spiel)
 {
-    Klang(spiel.regeln->Schwerkraft(Pausiert(spiel)));
+    AufprallKlang(spiel.regeln->Schwerkraft(Pausiert(spiel)));
 }
 
 // Not held back by the pause.
 void HarterFall(Spiel& spiel)
 {
-    const bool sturz = Knopf(joy_sturz);
+    const bool sturz = KnopfGehalten(joy_sturz);
     const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_SPACE;
     const bool gedrueckt = taste || (sturz && !spiel.vorher.sturz);
     // A lost game takes no more drops, even in the frame that lost it.
     if (gedrueckt && spiel.laeuft && !spiel.feld->ueberfuellt())
-        Klang(spiel.regeln->Fallenlassen());
+        AufprallKlang(spiel.regeln->Fallenlassen());
     spiel.vorher.sturz = sturz;
 }
 
@@ -278,38 +255,42 @@ void Steuere(Spiel& spiel)
 {
     Spielregeln& regeln = *spiel.regeln;
     const int hut = Hut();
-    Steuerung jetzt;
-    jetzt.links = HutLinks(hut);
-    jetzt.rechts = HutRechts(hut);
-    jetzt.unten = HutUnten(hut);
-    jetzt.drehen = Knopf(joy_drehen);
+    const bool hutLinks = Steuerkreuz::Links(hut);
+    const bool hutRechts = Steuerkreuz::Rechts(hut);
+    const bool drehknopf = KnopfGehalten(joy_drehen);
     const int taste = GAME_EINGABE.GetKeyDown();
 
-    const bool links = taste == SDLK_LEFT || (jetzt.links && !spiel.vorher.links);
-    const bool rechts = taste == SDLK_RIGHT || (jetzt.rechts && !spiel.vorher.rechts);
+    const bool links = taste == SDLK_LEFT || (hutLinks && !spiel.vorher.links);
+    const bool rechts = taste == SDLK_RIGHT || (hutRechts && !spiel.vorher.rechts);
     regeln.Seitendruck(links, rechts);
 
-    const bool linksGehalten = Gehalten(SDLK_LEFT) || jetzt.links;
-    const bool rechtsGehalten = Gehalten(SDLK_RIGHT) || jetzt.rechts;
+    const bool linksGehalten = Gehalten(SDLK_LEFT) || hutLinks;
+    const bool rechtsGehalten = Gehalten(SDLK_RIGHT) || hutRechts;
     regeln.Wiederholung(linksGehalten || rechtsGehalten);
 
-    if (taste == SDLK_UP || (jetzt.drehen && !spiel.vorher.drehen)) {
+    if (taste == SDLK_UP || (drehknopf && !spiel.vorher.drehen)) {
         regeln.Drehe();
-        Spiele(snd_dreh);
+        Abspielen(snd_dreh);
     }
 
-    Klang(regeln.Schritt(Gehalten(SDLK_DOWN) || jetzt.unten, rechtsGehalten, linksGehalten));
+    const bool untenGehalten = Gehalten(SDLK_DOWN) || Steuerkreuz::Unten(hut);
+    AufprallKlang(regeln.GehalteneTasten(untenGehalten, rechtsGehalten, linksGehalten));
 
-    if (regeln.Zeitlauf()) {
-        spiel.balken.Init(Spielregeln::Balkenbild(regeln.Stufe()));
-        spiel.weiss.Ausblenden();
-        Spiele(snd_stufe);
-        Melde("Stufe " + std::to_string(regeln.Stufe()));
-    }
+    spiel.vorher.links = hutLinks;
+    spiel.vorher.rechts = hutRechts;
+    spiel.vorher.drehen = drehknopf;
+}
 
-    spiel.vorher.links = jetzt.links;
-    spiel.vorher.rechts = jetzt.rechts;
-    spiel.vorher.drehen = jetzt.drehen;
+// The bar runs only while the pieces do.
+void Zeitlauf(Spiel& spiel)
+{
+    Spielregeln& regeln = *spiel.regeln;
+    if (!regeln.Zeitlauf())
+        return;
+    spiel.balken.Init(Spielregeln::Balkenbild(regeln.Stufe()));
+    spiel.weiss.Ausblenden();
+    Abspielen(snd_stufe);
+    Melde("Stufe " + std::to_string(regeln.Stufe()));
 }
 
 void SteuerungsPause(Spiel& spiel, bool pause)
@@ -319,14 +300,6 @@ void SteuerungsPause(Spiel& spiel, bool pause)
         SchaltePause(spiel);
     }
     spiel.vorher.pause = pause;
-}
-
-void ZeichneBedienelemente()
-{
-    GAME_EINGABE.DrawButtons();
-    GAME_EINGABE.DrawCheckBoxes();
-    GAME_EINGABE.DrawRadios();
-    GAME_EINGABE.DrawEdits();
 }
 
 void WechsleSpielmusik(Spiel& spiel)
@@ -374,7 +347,7 @@ void Spielende(Spiel& spiel)
     if (!spiel.feld->ueberfuellt())
         return;
     if (spiel.laeuft) {
-        Spiele(snd_spielende);
+        Abspielen(snd_spielende);
         spiel.laeuft = false;
         if (spiel.spielpause)
             spiel.spielpause->Check();
@@ -416,10 +389,9 @@ void ZeichneSchluss(Spiel& spiel)
         spiel.weiss.Draw();
 }
 
-void Bild(Spiel& spiel)
+void Einzelbild(Spiel& spiel)
 {
-    EreignisVerarbeitung();
-    glClear(GL_COLOR_BUFFER_BIT);
+    Menuekulisse::BeginneEinzelbild();
     ZeichneHintergrund(spiel);
     ZeichneTexte(spiel);
     ZeichneFelder(spiel);
@@ -427,15 +399,17 @@ void Bild(Spiel& spiel)
     PauseTaste(spiel);
     Schwerkraft(spiel);
     HarterFall(spiel);
-    const bool pause = Knopf(joy_pause);
-    if (!Pausiert(spiel) && !spiel.feld->ueberfuellt())
+    const bool pause = KnopfGehalten(joy_pause);
+    if (!Pausiert(spiel) && !spiel.feld->ueberfuellt()) {
         Steuere(spiel);
+        Zeitlauf(spiel);
+    }
     SteuerungsPause(spiel, pause);
     GAME_EINGABE.InputBuffer(0, VOQ_OGL_Eingabe::TASTE_GEDRUECKT);
 
     const bool bedienbar = !spiel.feld->ueberfuellt();
     if (bedienbar)
-        ZeichneBedienelemente();
+        Menuekulisse::MaleWidgets();
     Klicks(spiel, bedienbar);
     Spielende(spiel);
     PauseUndAbbruch(spiel, bedienbar);
@@ -449,7 +423,7 @@ void MenuSpiel()
     // Playfields and images go with `spiel`; the widgets stay with the input
     // manager until the next screen clears them.
     Spiel spiel;
-    Beginne(spiel);
+    Betrete(spiel);
     while (!spiel.verlassen && !done)
-        Bild(spiel);
+        Einzelbild(spiel);
 }

@@ -30,12 +30,6 @@ const char* const UEBERTEXT[] = {
 };
 const int STUECKE = sizeof UEBERTEXT / sizeof UEBERTEXT[0];
 
-const int DREH_ZAEHLER = 0;
-const int DREH_MS = 100;
-const int LEER_ZAEHLER = 1;
-const int LEER_SCHRITTE = 15;
-const int LEER_MS = 1000;
-
 struct Ueber
 {
     Menuekulisse kulisse;
@@ -51,17 +45,7 @@ void Betrete(Ueber& u)
     Menuekulisse::RaeumeEingabe();
     u.zurueck = Menuekulisse::Knopf(400, 700, " NUN WEI\xdf ICH!");
     u.kulisse.Lade();
-    u.felder.emplace(Zierfelder::UEBER);
-    Menuekulisse::StarteZaehler(DREH_ZAEHLER, 2, DREH_MS);
-    Menuekulisse::StarteZaehler(LEER_ZAEHLER, LEER_SCHRITTE, LEER_MS);
-}
-
-void SpieleFelder(Ueber& u)
-{
-    if (Menuekulisse::Abgelaufen(DREH_ZAEHLER, 2, DREH_MS))
-        u.felder->Drehen();
-    if (Menuekulisse::Abgelaufen(LEER_ZAEHLER, LEER_SCHRITTE, LEER_MS))
-        u.felder->Leeren();
+    u.felder.emplace(Zierfelder::UEBER, Zierfelder::BEWEGEN_UND_LEEREN);
 }
 
 void MaleText()
@@ -81,16 +65,16 @@ void FrageEnde(Ueber& u)
     }
 }
 
-void Bild(Ueber& u)
+void Einzelbild(Ueber& u)
 {
-    Menuekulisse::BeginneBild();
+    Menuekulisse::BeginneEinzelbild();
     u.kulisse.MaleGrund();
-    SpieleFelder(u);
+    u.felder->Laufe();
     u.felder->Male();
     MaleText();
     Menuekulisse::MaleWidgets();
     FrageEnde(u);
-    u.kulisse.SchliesseBild();
+    u.kulisse.SchliesseEinzelbild();
 }
 }
 
@@ -99,5 +83,5 @@ void MenuUeber()
     Ueber u;
     Betrete(u);
     while (!u.verlassen && !done)
-        Bild(u);
+        Einzelbild(u);
 }

@@ -32,7 +32,7 @@ void Menuekulisse::Lade()
     titel.Init(TITEL);
 }
 
-void Menuekulisse::BeginneBild()
+void Menuekulisse::BeginneEinzelbild()
 {
     EreignisVerarbeitung();
     glClear(GL_COLOR_BUFFER_BIT);
@@ -54,7 +54,7 @@ void Menuekulisse::MaleWidgets()
     GAME_EINGABE.DrawEdits();
 }
 
-void Menuekulisse::SchliesseBild()
+void Menuekulisse::SchliesseEinzelbild()
 {
     GAME_EINGABE.maus.Draw();
     schwarz.Draw(0, 0);

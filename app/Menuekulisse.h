@@ -18,13 +18,13 @@ public:
     void Lade();
 
     // Event pump and a cleared frame.
-    static void BeginneBild();
+    static void BeginneEinzelbild();
     // White background, frame rate at (5, 5), title at (0, 32).
     void MaleGrund();
     // Buttons, check boxes, radio groups and text fields.
     static void MaleWidgets();
     // Cursor, the veil over everything, then the finished frame to the screen.
-    void SchliesseBild();
+    void SchliesseEinzelbild();
 
     // Removes the widgets of the previous screen; shows the cursor (no
     // landscape scrolling) and hands it to the input manager.

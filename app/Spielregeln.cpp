@@ -7,7 +7,7 @@
 
 namespace
 {
-enum Uhr { SCHWERKRAFT = 0, SCHRITT = 1, ZEITLAUF = 2, WIEDERHOLUNG = 3, UHREN = 4 };
+enum Uhr { SCHWERKRAFT = 0, GEHALTEN = 1, ZEITLAUF = 2, WIEDERHOLUNG = 3, UHREN = 4 };
 
 // So long that the delay counter does not run out again until the next press.
 const int NIE = 999999;
@@ -41,7 +41,7 @@ void Spielregeln::Stelle(int uhr, int ms)
 void Spielregeln::Beginne()
 {
     Stelle(SCHWERKRAFT, SCHWERKRAFT_MS);
-    Stelle(SCHRITT, SCHRITT_MS);
+    Stelle(GEHALTEN, GEHALTEN_MS);
     Stelle(ZEITLAUF, ZEITLAUF_MS);
     punkte = 0;
     stufe = 1;
@@ -70,7 +70,7 @@ Spielregeln::Aufprall Spielregeln::Fallenlassen()
     // The piece reaches the floor within the grid's height; the bound only
     // guards against a playfield that never locks.
     int n = 0;
-    for (int schritt = 0; n == 0 && schritt <= feld.holeSpielfeldHoehe(); ++schritt)
+    for (int zeile = 0; n == 0 && zeile <= feld.holeSpielfeldHoehe(); ++zeile)
         n = feld.takt();
     return Werte(n);
 }
@@ -102,10 +102,10 @@ bool Spielregeln::Drehe()
     return feld.teil->drehe();
 }
 
-Spielregeln::Aufprall Spielregeln::Schritt(bool untenGehalten, bool rechtsGehalten,
-                                           bool linksGehalten)
+Spielregeln::Aufprall Spielregeln::GehalteneTasten(bool untenGehalten, bool rechtsGehalten,
+                                                   bool linksGehalten)
 {
-    if (!Abgelaufen(SCHRITT))
+    if (!Abgelaufen(GEHALTEN))
         return KEINER;
     const Aufprall aufprall = untenGehalten ? Werte(feld.takt()) : KEINER;
     if (wiederholung) {
@@ -114,26 +114,28 @@ Spielregeln::Aufprall Spielregeln::Schritt(bool untenGehalten, bool rechtsGehalt
         else if (linksGehalten)
             feld.teil->links();
     }
-    Stelle(SCHRITT, SCHRITT_MS);
+    Stelle(GEHALTEN, GEHALTEN_MS);
     return aufprall;
 }
 
 bool Spielregeln::Zeitlauf()
 {
-    if (!Abgelaufen(ZEITLAUF) || stufe > HOECHSTE_STUFE)
+    if (!Abgelaufen(ZEITLAUF))
         return false;
-    bool gestiegen = false;
     // At the top level the bar stays full: the game has no faster speed.
-    if (stufe < HOECHSTE_STUFE || balken < BALKEN_VOLL)
-        ++balken;
-    if (balken == BALKEN_VOLL && stufe < HOECHSTE_STUFE) {
-        ++stufe;
-        if (stufe < HOECHSTE_STUFE)
-            balken = 1;
-        gestiegen = true;
-    }
+    const bool gestiegen = stufe < HOECHSTE_STUFE && ++balken == BALKEN_VOLL;
+    if (gestiegen)
+        SteigeAuf();
     Stelle(ZEITLAUF, ZEITLAUF_MS / stufe);
     return gestiegen;
+}
+
+void Spielregeln::SteigeAuf()
+{
+    ++stufe;
+    // The top level keeps the full bar.
+    if (stufe < HOECHSTE_STUFE)
+        balken = 1;
 }
 
 std::int16_t Spielregeln::Stufe() const { return stufe; }

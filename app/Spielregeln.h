@@ -19,7 +19,7 @@ public:
     enum Aufprall { KEINER, AUFSCHLAG, BONUS };
 
     static constexpr int SCHWERKRAFT_MS = 500;
-    static constexpr int SCHRITT_MS = 100;
+    static constexpr int GEHALTEN_MS = 100;
     static constexpr int ZEITLAUF_MS = 300;
     static constexpr int WIEDERHOLUNG_MS = 300;
     static constexpr int HOECHSTE_STUFE = 7;
@@ -50,10 +50,12 @@ public:
     // has run out.
     void Wiederholung(bool richtungGehalten);
     bool Drehe();
-    // When counter 1 runs out: the soft drop while down is held, then one
-    // repeated side step (right before left) while auto-repeat is on.
-    Aufprall Schritt(bool untenGehalten, bool rechtsGehalten, bool linksGehalten);
-    // When counter 2 runs out: the bar grows by one; true when the level rose.
+    // When counter 1 runs out, what held keys do: the soft drop while down is
+    // held, then one repeated side step (right before left) while
+    // auto-repeat is on.
+    Aufprall GehalteneTasten(bool untenGehalten, bool rechtsGehalten, bool linksGehalten);
+    // When counter 2 runs out: the bar grows by one; when it is full the
+    // level rises (true). The top level keeps its bar full.
     bool Zeitlauf();
 
     std::int16_t Stufe() const;
@@ -72,4 +74,5 @@ private:
 
     bool Abgelaufen(int uhr);
     void Stelle(int uhr, int ms);
+    void SteigeAuf();
 };

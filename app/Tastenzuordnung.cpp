@@ -21,7 +21,7 @@ void Tastenzuordnung::Einschalten()
     aktiv = true;
 }
 
-void Tastenzuordnung::Bild(int gehalten)
+void Tastenzuordnung::Einzelbild(int gehalten)
 {
     gedrueckt = false;
     if (aktiv && gehalten >= 0) {

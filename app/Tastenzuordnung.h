@@ -23,7 +23,7 @@ public:
     // One frame. gehalten: the lowest-numbered button of controller 0 held
     // in this frame, -1 for none. A button seen in step 4 ends the
     // assignment mode.
-    void Bild(int gehalten);
+    void Einzelbild(int gehalten);
 
     int GetSchritt() const;
     bool IstAktiv() const;

@@ -1,5 +1,6 @@
 #include "Zierfelder.h"
 
+#include "Menuekulisse.h"
 #include "VOQ_Quaderfall.h"
 #include "VOQ_Teil_Basis.h"
 
@@ -7,6 +8,12 @@ namespace
 {
 const int SPALTEN = 10;
 const int ZEILEN = 32;
+
+const int BEWEGEN_ZAEHLER = 0;
+const int BEWEGEN_MS = 100;
+const int LEEREN_ZAEHLER = 1;
+const int LEEREN_SCHRITTE = 15;
+const int LEEREN_MS = 1000;
 
 const int POSITIONEN_HAUPTMENUE[Zierfelder::ANZAHL][2] = {
     {100, -150}, {-50, -300}, {50, -450}, {700, -200},
@@ -32,13 +39,29 @@ const int (*PositionenFuer(Zierfelder::Anordnung anordnung))[2]
 }
 }
 
-Zierfelder::Zierfelder(Anordnung anordnung) : positionen(PositionenFuer(anordnung))
+Zierfelder::Zierfelder(Anordnung anordnung_, Uhren uhren_)
+    : anordnung(anordnung_), uhren(uhren_), positionen(PositionenFuer(anordnung_))
 {
     for (auto& feld : felder)
         feld = std::make_unique<VOQ_Quaderfall>(SPALTEN, ZEILEN);
+    Menuekulisse::StarteZaehler(BEWEGEN_ZAEHLER, 2, BEWEGEN_MS);
+    if (uhren == BEWEGEN_UND_LEEREN)
+        Menuekulisse::StarteZaehler(LEEREN_ZAEHLER, LEEREN_SCHRITTE, LEEREN_MS);
 }
 
 Zierfelder::~Zierfelder() = default;
+
+void Zierfelder::Laufe()
+{
+    if (Menuekulisse::Abgelaufen(BEWEGEN_ZAEHLER, 2, BEWEGEN_MS)) {
+        if (anordnung == HAUPTMENUE)
+            Fallen();
+        else
+            Drehen();
+    }
+    if (uhren == BEWEGEN_UND_LEEREN && Menuekulisse::Abgelaufen(LEEREN_ZAEHLER, LEEREN_SCHRITTE, LEEREN_MS))
+        Leeren();
+}
 
 void Zierfelder::Fallen()
 {

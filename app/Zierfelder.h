@@ -8,6 +8,10 @@ class VOQ_Quaderfall;
 // in the main menu their pieces fall from above the window and pile up; on
 // the help, about and controller screens the first piece of each field only
 // turns near the top of its field.
+//
+// Their clock is counter 0 of the game's counters, which moves the pieces
+// every 100 ms, and counter 1, which empties the grids about every 14 s
+// (the controller screen keeps counter 1 for its own blinking).
 class Zierfelder
 {
 public:
@@ -20,10 +24,18 @@ public:
         UEBER,
     };
 
-    explicit Zierfelder(Anordnung anordnung);
+    enum Uhren { BEWEGEN_UND_LEEREN, NUR_BEWEGEN };
+
+    // Also arms the clock's counters.
+    Zierfelder(Anordnung anordnung, Uhren uhren);
     ~Zierfelder();
     Zierfelder(const Zierfelder&) = delete;
     Zierfelder& operator=(const Zierfelder&) = delete;
+
+    // One frame of the clock: moves the pieces (a row down in the main
+    // menu, a quarter turn elsewhere) and empties the grids when their
+    // counters run out.
+    void Laufe();
 
     // One step of gravity in every field, in the order of construction.
     void Fallen();
@@ -37,6 +49,8 @@ public:
     void Male();
 
 private:
+    Anordnung anordnung;
+    Uhren uhren;
     const int (*positionen)[2];
     std::unique_ptr<VOQ_Quaderfall> felder[ANZAHL];
 };

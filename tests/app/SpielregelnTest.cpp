@@ -83,7 +83,7 @@ TEST_F(Regeln, PauseUndWeicherFall)
     EXPECT_EQ(1u, Bilder(505, [&] { regeln.Schwerkraft(false); }).size());
     feld.neuerQuaderfall(TEIL_T);
     Spielregeln::Aufprall aufprall = Spielregeln::KEINER;
-    PruefeTakt(Bilder(2000, [&] { aufprall = std::max(aufprall, regeln.Schritt(true, false, false)); }), 100);
+    PruefeTakt(Bilder(2000, [&] { aufprall = std::max(aufprall, regeln.GehalteneTasten(true, false, false)); }), 100);
     EXPECT_EQ(Spielregeln::AUFSCHLAG, aufprall);
 }
 
@@ -93,7 +93,7 @@ TEST_F(Regeln, SeitwaertsMitVerzoegerterWiederholung)
 {
     // A frame of the screen with left or right held.
     auto halte = [&](bool links, bool rechts) {
-        return [&, links, rechts] { regeln.Wiederholung(links || rechts), regeln.Schritt(false, rechts, links); };
+        return [&, links, rechts] { regeln.Wiederholung(links || rechts), regeln.GehalteneTasten(false, rechts, links); };
     };
     regeln.Seitendruck(true, true);
     EXPECT_EQ(2, feld.teil->holePosX());

@@ -81,7 +81,7 @@ TEST(Tastenzuordnung, KnoepfeDerReiheNachBelegen)
             if (*b == 'E')
                 z.Einschalten();
             else
-                z.Bild(*b == '-' ? -1 : *b - '0');
+                z.Einzelbild(*b == '-' ? -1 : *b - '0');
         }
         EXPECT_EQ(f.drehen, drehen);
         EXPECT_EQ(f.pause, pause);
