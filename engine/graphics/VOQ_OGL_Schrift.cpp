@@ -75,7 +75,7 @@ VOQ_OGL_Schrift::VOQ_OGL_Schrift()
       textNumber(0), textChanged(false), charSpacing(0), lineSpacing(0), line(1), column(0), widestLine(0),
       bitmap(nullptr), glyphs(), fpsLastTime(1), fpsLastFrames(0), fpsNow(0), fps(0), cellSurface(nullptr),
       textures(), keyColour{0, 0, 0}, alpha(1.0f), loaded(false), texturenErzeugt(false), texturenBereit(false),
-      geaendert(), ohneGlyphGemeldet(), breitesteZeile(0)
+      geaendert(), ohneGlyphGemeldet()
 {
     std::memset(glyphCache, KEINE_GLYPHE, sizeof glyphCache);
     for (bool& g : geaendert)
@@ -429,7 +429,6 @@ void VOQ_OGL_Schrift::Draw()
     line = 1;
     column = 0;
     widestLine = 0;
-    breitesteZeile = 0;
 
     const int nr = Nummer();
     const std::string& text = texts[nr];
@@ -453,8 +452,6 @@ void VOQ_OGL_Schrift::DrawChar(char c, int pos, float px, float py)
         column = 0;
         return;
     }
-    if (column > breitesteZeile)
-        breitesteZeile = column;
 
     const int glyphe = GlyphFuer(c, pos);
     if (glyphe == KEINE_GLYPHE || !texturenBereit)
@@ -573,15 +570,12 @@ void VOQ_OGL_Schrift::SetSizeDraw(int w, int h)
 
 int VOQ_OGL_Schrift::GetTextWidth()
 {
-    if (breitesteZeile == 0)
-        return 0;
-    return AlsInt(static_cast<long long>(breitesteZeile) * drawWidth
-                  + static_cast<long long>(breitesteZeile - 1) * charSpacing);
+    return AlsInt(static_cast<long long>(widestLine) * (static_cast<long long>(charSpacing) + cellWidth));
 }
 
 int VOQ_OGL_Schrift::GetTextHeight()
 {
-    if (breitesteZeile == 0 && line == 1)
+    if (line == 1 && column == 0)
         return 0;
     return AlsInt(static_cast<long long>(line) * drawHeight + static_cast<long long>(line - 1) * lineSpacing);
 }

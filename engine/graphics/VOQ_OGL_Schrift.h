@@ -102,9 +102,10 @@ public:
     void SetWidthDraw(int w);
     void SetHeightDraw(int h);
     void SetSizeDraw(int w, int h);
-    // Extent in pixels of the text the last Draw laid out: the widest line's
-    // glyphs with the spacing between them, and its lines with the spacing
-    // between them. 0 x 0 for an empty text.
+    // Extent in pixels of the text the last Draw laid out. The width counts
+    // the widest line ended by a line feed, the line feed with it, in cells
+    // of the glyph width plus the spacing; the height its lines with the
+    // spacing between them (0 for an empty text).
     int GetTextWidth();
     int GetTextHeight();
 
@@ -159,5 +160,4 @@ private:
     bool texturenBereit;
     bool geaendert[TEXTANZAHL];         // per text: the glyph cache needs a new lookup
     bool ohneGlyphGemeldet[128];        // bytes 0x80..0xff already logged
-    int breitesteZeile;                 // glyph cells of the widest line of the last Draw, line feeds not counted
 };

@@ -93,14 +93,15 @@ TEST_F(Schrift, LayoutMitZeichenUndZeilenabstand)
     EXPECT_EQ("AA`B``DD`",
               Zeichen({{10, 20}, {21, 39}, {23, 20}, {24, 20}, {36, 20}, {10, 43}, {10, 44}, {21, 63}, {24, 44}}));
     Bildschirmfoto("layout.bmp");
-    EXPECT_EQ("26x44", Masse());
+    // Width: the ended line "AB\n", three cells of 16 + 2.
+    EXPECT_EQ("54x44", Masse());
 
     // Beyond 1024 characters nothing is laid out (nor drawn); the text keeps them all.
-    s.SetText(std::string(3000, 'A').c_str());
+    s.SetText((std::string(1500, 'A') + "\n" + std::string(1499, 'A')).c_str());
     s.SetSizeDraw(1, 1);
     s.SetCharAbstand(0);
     s.Draw();
-    EXPECT_EQ("1024x1", Masse());
+    EXPECT_EQ("0x1", Masse());
     EXPECT_EQ(3000u, std::string(s.GetText()).size());
 
     // Sizes from a description may reach the int limits: the extent answers the limit.
@@ -114,7 +115,7 @@ TEST_F(Schrift, LayoutMitZeichenUndZeilenabstand)
     s.SetCharAbstand(-1);
     s.SetLineAbstand(0);
     s.Draw();
-    EXPECT_EQ(std::to_string(INT_MIN) + "x" + std::to_string(INT_MIN), Masse());
+    EXPECT_EQ("45x" + std::to_string(INT_MIN), Masse());
 }
 
 TEST_F(Schrift, JedesZeichenAusSeinerZelle)
