@@ -9,8 +9,6 @@
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Bildlauf.h"
 
-#include "SDL_opengl.h"
-
 #include <cstdint>
 #include <string>
 
@@ -149,9 +147,7 @@ void Einzelbild(Auswertung& a)
     ZeichneBericht(a);
     Blinke(a);
     Weiter(a);
-    GAME_EINGABE.maus.Draw();
-    a.schwarz.Draw(0, 0);
-    SDL_GL_SwapBuffers();
+    Menuekulisse::SchliesseEinzelbild(a.schwarz);
 }
 }
 

@@ -8,8 +8,6 @@
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Bildlauf.h"
 
-#include "SDL_opengl.h"
-
 #include <string>
 
 namespace
@@ -117,9 +115,7 @@ void Einzelbild(Ruhmeshalle& r)
     ZeichneNamen(r);
     ZeichnePunkte(r);
     Wahl(r);
-    GAME_EINGABE.maus.Draw();
-    r.schwarz.Draw(0, 0);
-    SDL_GL_SwapBuffers();
+    Menuekulisse::SchliesseEinzelbild(r.schwarz);
 }
 }
 

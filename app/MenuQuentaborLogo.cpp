@@ -1,11 +1,9 @@
 #include "Bildschirme.h"
 
-#include "EreignisVerarbeitung.h"
 #include "Globale.h"
+#include "Menuekulisse.h"
 #include "Musik.h"
 #include "VOQ_Zaehler.h"
-
-#include "SDL_opengl.h"
 
 namespace
 {
@@ -37,10 +35,9 @@ void Betrete(Intro& intro)
     intro.zeichen.SetAlpha(0.0f);
     WechsleMusik(MUSIK_INTRO);
     GAME_EINGABE.maus.scrollLand = false;
+    Menuekulisse::StarteZaehler(UHR, UHR_SCHRITTE, UHR_MS);
     if (UHR < GAME_ZAEHLER.zaehler_anzahl)
         intro.uhr = GAME_ZAEHLER.zaehler[UHR];
-    if (intro.uhr)
-        intro.uhr->CountDownFrom(UHR_SCHRITTE, UHR_MS);
     intro.logo.Einblenden();
     intro.schwarz.Init(SCHWARZ);
     intro.schwarz.Ausblenden();
@@ -67,8 +64,7 @@ void Blenden(Intro& intro)
 
 void Einzelbild(Intro& intro)
 {
-    EreignisVerarbeitung();
-    glClear(GL_COLOR_BUFFER_BIT);
+    Menuekulisse::BeginneEinzelbild();
     if (IntroVorbei(intro)) {
         // The key is used up here, so Escape does not also quit the menu.
         GAME_EINGABE.InputBuffer(0, VOQ_OGL_Eingabe::TASTE_GEDRUECKT);
@@ -78,9 +74,7 @@ void Einzelbild(Intro& intro)
     Blenden(intro);
     intro.logo.Draw(0, 0);
     intro.zeichen.Draw(400, 40);
-    GAME_EINGABE.maus.Draw();
-    intro.schwarz.Draw(0, 0);
-    SDL_GL_SwapBuffers();
+    Menuekulisse::SchliesseEinzelbild(intro.schwarz);
 }
 }
 

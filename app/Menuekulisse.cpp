@@ -56,8 +56,13 @@ void Menuekulisse::MaleWidgets()
 
 void Menuekulisse::SchliesseEinzelbild()
 {
+    SchliesseEinzelbild(schwarz);
+}
+
+void Menuekulisse::SchliesseEinzelbild(VOQ_OGL_Bildlauf& schleier)
+{
     GAME_EINGABE.maus.Draw();
-    schwarz.Draw(0, 0);
+    schleier.Draw(0, 0);
     SDL_GL_SwapBuffers();
 }
 

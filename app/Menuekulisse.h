@@ -25,6 +25,7 @@ public:
     static void MaleWidgets();
     // Cursor, the veil over everything, then the finished frame to the screen.
     void SchliesseEinzelbild();
+    static void SchliesseEinzelbild(VOQ_OGL_Bildlauf& schleier);
 
     // Removes the widgets of the previous screen; shows the cursor (no
     // landscape scrolling) and hands it to the input manager.
