@@ -180,10 +180,11 @@ TEST(Bilder, WasDerSpielerSieht)
 TEST(Bilder, JedeSorteAuchFarbenblindUnterscheidbar)
 {
     // The mean colour of each kind's block and bar, seen with normal vision
-    // and simulated for protanopia, deuteranopia and tritanopia (Machado,
-    // Oliveira and Fernandes 2009, severity 1, applied to linear RGB), then
-    // sRGB -> linear (IEC 61966-2-1) -> XYZ (D65) -> CIELAB: every two kinds
-    // lie at least delta E 15 apart, so none is taken for another.
+    // and simulated for protanopia, deuteranopia and tritanopia (the matrices
+    // at severity 1 of Machado, Oliveira, Fernandes: "A Physiologically-based
+    // Model for Simulation of Color Vision Deficiency", IEEE TVCG 15(6), 2009,
+    // on linear RGB), in CIELAB (sRGB of IEC 61966-2-1 -> XYZ, D65 -> L*a*b*
+    // of CIE 15): every two kinds lie at least delta E 1976 15 apart.
     const double sicht[4][9] = {
         {1, 0, 0, 0, 1, 0, 0, 0, 1},
         {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998},
@@ -196,7 +197,6 @@ TEST(Bilder, JedeSorteAuchFarbenblindUnterscheidbar)
     const auto f = [](double t) { return t > 216 / 24389.0 ? std::cbrt(t) : (24389 / 27.0 * t + 16) / 116; };
     for (const std::string art : {"bilder/block_", "bilder/zeitlauf_"})
         for (int s = 0; s < 4; ++s) {
-            const double* m = sicht[s];
             std::array<double, 3> lab[7];
             for (int k = 0; k < 7; ++k) {
                 const Bild b(art + FARBEN[k]);
@@ -208,7 +208,7 @@ TEST(Bilder, JedeSorteAuchFarbenblindUnterscheidbar)
                     lin[i] = lin[i] <= 0.04045 ? lin[i] / 12.92 : std::pow((lin[i] + 0.055) / 1.055, 2.4);
                 }
                 for (int i = 0; i < 9; ++i)
-                    sim[i / 3] += m[i] * lin[i % 3];
+                    sim[i / 3] += sicht[s][i] * lin[i % 3];
                 for (int i = 0; i < 9; ++i)
                     v[i / 3] += xyz[i] * std::clamp(sim[i % 3], 0.0, 1.0) / weiss[i / 3];
                 lab[k] = {116 * f(v[1]) - 16, 500 * (f(v[0]) - f(v[1])), 200 * (f(v[1]) - f(v[2]))};
