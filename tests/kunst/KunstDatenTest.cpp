@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <array>
+#include <cmath>
+#include <cstdio>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -173,6 +175,53 @@ TEST(Bilder, WasDerSpielerSieht)
                 dunkel += Hell(feld.P(x, y)) < 200;
         EXPECT_EQ(0, dunkel) << "bei " << f[0] << "," << f[1];
     }
+}
+
+TEST(Bilder, JedeSorteAuchFarbenblindUnterscheidbar)
+{
+    // The mean colour of each kind's block and bar, seen with normal vision
+    // and simulated for protanopia, deuteranopia and tritanopia (the matrices
+    // at severity 1 of Machado, Oliveira, Fernandes: "A Physiologically-based
+    // Model for Simulation of Color Vision Deficiency", IEEE TVCG 15(6), 2009,
+    // on linear RGB), in CIELAB (sRGB of IEC 61966-2-1 -> XYZ, D65 -> L*a*b*
+    // of CIE 15): every two kinds lie at least delta E 1976 15 apart.
+    const double sicht[4][9] = {
+        {1, 0, 0, 0, 1, 0, 0, 0, 1},
+        {0.152286, 1.052583, -0.204868, 0.114503, 0.786281, 0.099216, -0.003882, -0.048116, 1.051998},
+        {0.367322, 0.860646, -0.227968, 0.280085, 0.672501, 0.047413, -0.011820, 0.042940, 0.968881},
+        {1.255528, -0.076749, -0.178779, -0.078411, 0.930809, 0.147602, 0.004733, 0.691367, 0.303900}};
+    const double xyz[9] = {0.4124564, 0.3575761, 0.1804375, 0.2126729, 0.7151522,
+                           0.0721750, 0.0193339, 0.1191920, 0.9503041};
+    const double weiss[3] = {0.95047, 1.0, 1.08883};
+    const char* const SICHT[] = {" normal", " protan", " deutan", " tritan"};
+    const auto f = [](double t) { return t > 216 / 24389.0 ? std::cbrt(t) : (24389 / 27.0 * t + 16) / 116; };
+    for (const std::string art : {"bilder/block_", "bilder/zeitlauf_"})
+        for (int s = 0; s < 4; ++s) {
+            std::array<double, 3> lab[7];
+            for (int k = 0; k < 7; ++k) {
+                const Bild b(art + FARBEN[k]);
+                double lin[3] = {}, sim[3] = {}, v[3] = {};
+                for (int i = 0; i < 3; ++i) {
+                    for (int y = 0; y < b.hoehe; ++y)
+                        for (int x = 0; x < b.breite; ++x)
+                            lin[i] += b.P(x, y)[i] / 255.0 / (b.breite * b.hoehe);
+                    lin[i] = lin[i] <= 0.04045 ? lin[i] / 12.92 : std::pow((lin[i] + 0.055) / 1.055, 2.4);
+                }
+                for (int i = 0; i < 9; ++i)
+                    sim[i / 3] += sicht[s][i] * lin[i % 3];
+                for (int i = 0; i < 9; ++i)
+                    v[i / 3] += xyz[i] * std::clamp(sim[i % 3], 0.0, 1.0) / weiss[i / 3];
+                lab[k] = {116 * f(v[1]) - 16, 500 * (f(v[0]) - f(v[1])), 200 * (f(v[1]) - f(v[2]))};
+            }
+            std::tuple<double, int, int> naechste{1e9, 0, 0};
+            for (int a = 0; a < 7; ++a)
+                for (int b = a + 1; b < 7; ++b)
+                    naechste = std::min(naechste, {std::hypot(lab[a][0] - lab[b][0], lab[a][1] - lab[b][1],
+                                                              lab[a][2] - lab[b][2]), a, b});
+            const auto [de, a, b] = naechste;
+            std::printf("%s%s: %s / %s %.1f\n", art.c_str() + 7, SICHT[s], FARBEN[a], FARBEN[b], de);
+            EXPECT_GE(de, 15) << art << SICHT[s] << ": " << FARBEN[a] << " / " << FARBEN[b];
+        }
 }
 
 TEST(Schriften, SechzehnMalSechzehnZellenJedeGlypheGeschwaerzt)

@@ -87,7 +87,8 @@ void Haken(Leinwand& bild, Zustand z, bool an, bool rund)
                            : Formen::RundRechteck(x0, y0, x0 + s, y0 + s, 3);
     const auto innen = Formen::Versetzt(feld, -2);
     bild.Form(0, 0, 40, H, feld, rand, false);
-    bild.Form(0, 0, 40, H, innen, an ? Palette::GRUEN : Palette::WEISS, false);
+    // The block green is light: darkened, the white mark keeps its contrast.
+    bild.Form(0, 0, 40, H, innen, an ? Dunkler(Palette::GRUEN, 0.35) : Palette::WEISS, false);
     if (!an)
         return;
     if (rund)

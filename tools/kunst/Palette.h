@@ -16,13 +16,17 @@ constexpr Farbe NACHT{30, 42, 78};         // game background, top
 constexpr Farbe NACHT_TIEF{19, 27, 52};    // game background, bottom
 constexpr Farbe AKZENT{47, 111, 219};      // hover and selection
 
-constexpr Farbe ROT{222, 64, 58};
-constexpr Farbe GRUEN{58, 178, 78};
-constexpr Farbe BLAU{47, 111, 219};
-constexpr Farbe LILA{142, 79, 201};
-constexpr Farbe BRAUN{170, 106, 58};
+// The block colours stand apart in lightness as well as in hue, so that
+// players who confuse red and green, or blue and yellow, still tell every
+// kind from every other: dark braun and lila, middle rot, blau and grau,
+// light gruen and gelb (tests/kunst measures the distances).
+constexpr Farbe ROT{226, 68, 70};
+constexpr Farbe GRUEN{126, 224, 106};
+constexpr Farbe BLAU{64, 136, 255};
+constexpr Farbe LILA{122, 52, 170};
+constexpr Farbe BRAUN{108, 52, 2};
 constexpr Farbe GELB{244, 192, 40};
-constexpr Farbe GRAU{132, 144, 166};
+constexpr Farbe GRAU{139, 148, 161};
 
 constexpr Farbe SCHLUESSEL{255, 0, 255};      // transparent in keyed pictures
 constexpr Farbe SCHRIFTSCHLUESSEL{0, 0, 0};   // transparent in font sheets
