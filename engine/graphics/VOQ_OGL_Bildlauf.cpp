@@ -41,7 +41,7 @@ void Tausche(float& a, float& b)
 
 VOQ_OGL_Bildlauf::VOQ_OGL_Bildlauf()
     : strip(nullptr), frameSurface(nullptr), textures(nullptr), loaded(false), texturesMade(false),
-      texturAnzahl(0), streifen(nullptr), satz(nullptr)
+      texturAnzahl(0)
 {
     Zuruecksetzen();
     animPos = 1;
@@ -80,29 +80,24 @@ void VOQ_OGL_Bildlauf::Zuruecksetzen()
         counters.CreateZaehler();
 }
 
-// Only for a set this image holds alone (after a failed build).
-void VOQ_OGL_Bildlauf::LoescheTexturen()
-{
-    if (texturesMade && satz && !VOQ_OGL_Bildspeicher::Geteilt(satz)) {
-        VOQ_OGL_Textur::Loesche(texturAnzahl, textures);
-        satz->texturenGemacht = false;
-        VOQ_OGL_Bildspeicher::Unfertig(satz);
-    }
-    texturesMade = false;
-}
-
 void VOQ_OGL_Bildlauf::Freigeben()
 {
-    VOQ_OGL_Bildspeicher::GibFrei(satz);
-    satz = nullptr;
-    textures = nullptr;
-    texturAnzahl = 0;
-    texturesMade = false;
-    frameSurface = nullptr;
-    VOQ_OGL_Bildspeicher::GibFrei(streifen);
-    streifen = nullptr;
+    const bool hielt = satz != nullptr;
+    Zeige(nullptr);
     strip = nullptr;
     loaded = false;
+    if (hielt)
+        VOQ_OGL_Bildspeicher::Raeume();
+}
+
+// The set whose frames this image shows from now on (none: null).
+void VOQ_OGL_Bildlauf::Zeige(std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> neu)
+{
+    satz = std::move(neu);
+    frameSurface = satz ? satz->flaeche : nullptr;
+    textures = satz ? satz->texturen.get() : nullptr;
+    texturAnzahl = satz ? satz->anzahl : 0;
+    texturesMade = satz != nullptr;
 }
 
 void VOQ_OGL_Bildlauf::FehlerZeile(const std::string& text)
@@ -118,8 +113,9 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
     konfigPath = name + ".konfig";
 
     Freigeben();
-    streifen = VOQ_OGL_Bildspeicher::HoleStreifen(bmpPath);
-    strip = VOQ_OGL_Bildspeicher::Flaeche(streifen);
+    const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen> streifen =
+        VOQ_OGL_Bildspeicher::HoleStreifen(bmpPath);
+    strip = VOQ_OGL_Bildspeicher::Flaeche(streifen.get());
     if (!strip) {
         FehlerZeile("KANN GRAFIK '" + bmpPath + "' NICHT LADEN!");
         return false;
@@ -141,7 +137,7 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
     }
     BegrenzeBilderanzahl();
 
-    if (!UebernimmSatz() && !BaueSatz()) {
+    if (!NimmSatz(streifen, frameWidth, frameHeight, frameCount)) {
         Freigeben();
         return false;
     }
@@ -150,51 +146,39 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
     return true;
 }
 
-// Frames another image of the file has made already, at this size and key.
-// The log reads as if they were made, so that it does not depend on what
-// the store keeps.
-bool VOQ_OGL_Bildlauf::UebernimmSatz()
+// The frames at this size, count and key: those another image has made
+// already, or new ones. The log reads the same either way, so that it does
+// not depend on what the store keeps.
+bool VOQ_OGL_Bildlauf::NimmSatz(const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen>& streifen,
+                                int breite, int hoehe, int anzahl)
 {
-    satz = VOQ_OGL_Bildspeicher::SucheSatz(streifen, frameWidth, frameHeight, frameCount, keyColour);
-    if (!satz)
-        return false;
-    frameSurface = satz->flaeche;
-    textures = satz->texturen;
-    texturAnzahl = satz->anzahl;
-    texturesMade = true;
+    std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> gefunden =
+        VOQ_OGL_Bildspeicher::SucheSatz(streifen, breite, hoehe, anzahl, keyColour);
+    if (!gefunden)
+        return BaueSatz(streifen, breite, hoehe, anzahl);
+    Zeige(std::move(gefunden));
     MeldeTexturen(false);
     MeldeTexturen(true);
     return true;
 }
 
-bool VOQ_OGL_Bildlauf::BaueSatz()
+bool VOQ_OGL_Bildlauf::BaueSatz(const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen>& streifen,
+                                int breite, int hoehe, int anzahl)
 {
-    satz = VOQ_OGL_Bildspeicher::NeuerSatz(streifen, frameWidth, frameHeight, frameCount);
-    if (!satz) {
+    bool texturfehler = false;
+    std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> neu =
+        VOQ_OGL_Bildspeicher::MacheSatz(streifen, breite, hoehe, anzahl, keyColour, texturfehler);
+    if (!neu && !texturfehler) {
         FehlerZeile("KEIN SPEICHER FUER DIE BILDER VON '" + bmpPath + "'!");
         return false;
     }
-    frameSurface = satz->flaeche;
-    textures = satz->texturen;
-    texturAnzahl = satz->anzahl;
-    texturesMade = false;
-    return LoadInTextures();
-}
-
-// A set of this image's own, of the same frames, for textures that are to differ.
-bool VOQ_OGL_Bildlauf::MacheEigenenSatz()
-{
-    VOQ_OGL_Bildspeicher::Satz* eigener =
-        VOQ_OGL_Bildspeicher::NeuerSatz(streifen, frameSurface->w, frameSurface->h, texturAnzahl);
-    if (!eigener) {
-        FehlerZeile("KEIN SPEICHER FUER DIE BILDER VON '" + bmpPath + "'!");
+    MeldeTexturen(false);
+    if (!neu) {
+        FehlerZeile("KANN TEXTUREN FUER '" + bmpPath + "' NICHT ERSTELLEN!");
         return false;
     }
-    VOQ_OGL_Bildspeicher::GibFrei(satz);
-    satz = eigener;
-    frameSurface = satz->flaeche;
-    textures = satz->texturen;
-    texturesMade = false;
+    Zeige(std::move(neu));
+    MeldeTexturen(true);
     return true;
 }
 
@@ -291,37 +275,14 @@ void VOQ_OGL_Bildlauf::BegrenzeBilderanzahl()
 
 bool VOQ_OGL_Bildlauf::LoadInTextures()
 {
-    if (!strip || !frameSurface || !textures || texturAnzahl < 1 || !satz)
+    if (!satz)
         return false;
-    // Textures other images show too stay as they are.
-    if (VOQ_OGL_Bildspeicher::Geteilt(satz) && !MacheEigenenSatz())
-        return false;
-
-    // Names made by an earlier run (a new colour key) are filled anew.
-    VOQ_OGL_Bildspeicher::Unfertig(satz);
-    if (!texturesMade) {
-        glGenTextures(texturAnzahl, textures);
-        texturesMade = true;
-        satz->texturenGemacht = true;
-    }
-    MeldeTexturen(false);
-
-    const std::size_t groesse = VOQ_OGL_Textur::PufferGroesse(frameSurface->w, frameSurface->h);
-    std::unique_ptr<unsigned char[]> puffer(new (std::nothrow) unsigned char[groesse]);
-    const bool direkt = VOQ_OGL_Textur::IstDirektHochladbar(frameSurface->w, frameSurface->h);
-    bool gelungen = puffer != nullptr;
-    for (int i = 0; gelungen && i < texturAnzahl; ++i)
-        gelungen = VOQ_OGL_Textur::Erzeuge(textures[i], strip, i * frameWidth, 0, frameSurface, keyColour,
-                                           puffer.get(), direkt);
-    if (!gelungen) {
-        FehlerZeile("KANN TEXTUREN FUER '" + bmpPath + "' NICHT ERSTELLEN!");
-        LoescheTexturen();
-        loaded = false;
-        return false;
-    }
-    VOQ_OGL_Bildspeicher::Fertig(satz, keyColour);
-    MeldeTexturen(true);
-    return true;
+    // Held here: taking the new set lets go of the old one, and with it maybe of the strip.
+    const std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> alt = satz;
+    if (NimmSatz(alt->streifen, alt->breite, alt->hoehe, alt->anzahl))
+        return true;
+    Freigeben();
+    return false;
 }
 
 void VOQ_OGL_Bildlauf::SetTransColor(int preset)

@@ -4,6 +4,7 @@
 #include "VOQ_OGL_Zaehler.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 
 struct SDL_Surface;
@@ -11,9 +12,9 @@ struct SDL_Surface;
 // The engine's picture: one or more frames of equal size, side by side in one
 // strip bitmap (base path + ".bmp") with a text description beside it (base
 // path + ".konfig"), one OpenGL texture per frame, drawn as a textured quad.
-// It animates by time, fades, mirrors and rotates. Images of one file share
-// strip and textures through VOQ_OGL_Bildspeicher; an image whose textures
-// are rebuilt (SetTransColor) gets its own first.
+// It animates by time, fades, mirrors and rotates. An image holds its frames'
+// textures as a shared, unchanging set of VOQ_OGL_Bildspeicher; a new colour
+// key (SetTransColor) makes it take the set for that key.
 class VOQ_OGL_Bildlauf
 {
 public:
@@ -27,7 +28,8 @@ public:
     // be loaded or the frames can't be made. A failed Init leaves the image
     // unloaded: Draw then draws nothing.
     bool Init(std::string name);
-    // Makes one texture per frame from the strip. False (and an error line) if a
+    // Takes the textures of its frames for the current colour key, made anew
+    // unless another image has them already. False (and an error line) if a
     // texture could not be made; the image is unloaded then.
     bool LoadInTextures();
 
@@ -116,7 +118,6 @@ public:
 private:
     void Zuruecksetzen();
     void Freigeben();
-    void LoescheTexturen();
     void LeseBeschreibung();
     void LeseZeile(const std::string& zeile);
     bool PruefeBildgroesse();
@@ -127,13 +128,14 @@ private:
     void Blenden();
     void Drehen();
     bool HatBild() const;
-    bool UebernimmSatz();
-    bool BaueSatz();
-    bool MacheEigenenSatz();
+    bool NimmSatz(const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen>& streifen, int breite,
+                  int hoehe, int anzahl);
+    bool BaueSatz(const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen>& streifen, int breite,
+                  int hoehe, int anzahl);
+    void Zeige(std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> neu);
     void MeldeTexturen(bool erledigt);
 
     int texturAnzahl;  // names in `textures`, fixed per load whatever `frameCount` is set to later
     // Where `strip`, `frameSurface` and `textures` belong; held while loaded.
-    VOQ_OGL_Bildspeicher::Streifen* streifen;
-    VOQ_OGL_Bildspeicher::Satz* satz;
+    std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> satz;
 };

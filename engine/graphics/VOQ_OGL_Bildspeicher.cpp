@@ -4,6 +4,7 @@
 #include "VOQ_OGL_Textur.h"
 
 #include "SDL.h"
+#include "SDL_opengl.h"
 
 #include <sys/stat.h>
 
@@ -14,8 +15,6 @@
 
 namespace
 {
-// Unused sets kept beside a strip (other frame sizes or keys).
-const int RUHENDE_SAETZE = 4;
 // How old a file must have been when it was read for its strip to be used again.
 const std::int64_t MINDESTALTER_NS = 2000000000LL;
 
@@ -39,10 +38,10 @@ struct Kennung
     std::int64_t geaendert = 0;
     std::int64_t umgestellt = 0;
 
+    bool GleicheDatei(const Kennung& o) const { return geraet == o.geraet && knoten == o.knoten; }
     bool operator==(const Kennung& o) const
     {
-        return geraet == o.geraet && knoten == o.knoten && groesse == o.groesse && geaendert == o.geaendert
-               && umgestellt == o.umgestellt;
+        return GleicheDatei(o) && groesse == o.groesse && geaendert == o.geaendert && umgestellt == o.umgestellt;
     }
 };
 
@@ -71,26 +70,35 @@ std::uint64_t zeitpunkt = 0;
 
 struct VOQ_OGL_Bildspeicher::Streifen
 {
-    SDL_Surface* flaeche = nullptr;
+    explicit Streifen(SDL_Surface* f) : flaeche(f) {}
+    ~Streifen() { SDL_FreeSurface(flaeche); }
+    Streifen(const Streifen&) = delete;
+    Streifen& operator=(const Streifen&) = delete;
+
+    SDL_Surface* const flaeche;
     Kennung kennung;
-    bool wiederverwendbar = false;
-    int halter = 0;
-    std::uint64_t zuletzt = 0;
-    std::size_t bytes = 0;  // while kept unused
-    std::vector<Satz*> saetze;
+    // Unchanged since it was read and old enough then: its sets may be shared and kept.
+    mutable bool wiederverwendbar = false;
 };
+
+using VOQ_OGL_Bildspeicher::Bildsatz;
+using VOQ_OGL_Bildspeicher::Streifen;
 
 namespace
 {
-using Streifen = VOQ_OGL_Bildspeicher::Streifen;
-using Satz = VOQ_OGL_Bildspeicher::Satz;
+// A set the store knows, with the moment it was last handed out.
+struct Eintrag
+{
+    std::shared_ptr<const Bildsatz> satz;
+    std::uint64_t zuletzt;
+};
 
-// Never destroyed: images in static storage give their strips back after
-// every other destructor, when SDL is gone too.
+// Never destroyed: images in static storage give their sets back after every
+// other destructor, when SDL is gone too.
 struct Lager
 {
-    std::vector<Streifen*> streifen;
-    std::size_t vorrat = 0;
+    std::vector<std::weak_ptr<const Streifen>> streifen;
+    std::vector<Eintrag> saetze;
 };
 
 Lager& DasLager()
@@ -99,88 +107,59 @@ Lager& DasLager()
     return *lager;
 }
 
-void LoescheSatz(Satz* satz)
+// Only the store holds it.
+bool Unbenutzt(const Eintrag& e)
 {
-    // Names of another context would name that context's textures.
-    if (satz->texturenGemacht && satz->darstellung == VOQ_OGL_Init::Darstellungsnummer())
-        VOQ_OGL_Textur::Loesche(satz->anzahl, satz->texturen);
-    delete[] satz->texturen;
-    SDL_FreeSurface(satz->flaeche);
-    delete satz;
+    return e.satz.use_count() == 1;
 }
 
-void EntferneSatz(Satz* satz)
+std::size_t SatzBytes(const Bildsatz& s)
 {
-    std::vector<Satz*>& saetze = satz->streifen->saetze;
-    saetze.erase(std::remove(saetze.begin(), saetze.end(), satz), saetze.end());
-    LoescheSatz(satz);
+    // The textures at four bytes a pixel, as the working surface at three.
+    return Bytes(s.flaeche) + static_cast<std::size_t>(s.anzahl) * Bytes(s.flaeche) * 4 / 3;
 }
 
-void LoescheStreifen(Streifen* streifen)
+// Whether any set of the strip is still held by an image.
+bool StreifenBenutzt(const Streifen* streifen)
 {
-    Lager& lager = DasLager();
-    lager.streifen.erase(std::remove(lager.streifen.begin(), lager.streifen.end(), streifen), lager.streifen.end());
-    if (streifen->halter == 0)
-        lager.vorrat -= streifen->bytes;
-    for (Satz* satz : streifen->saetze)
-        LoescheSatz(satz);
-    SDL_FreeSurface(streifen->flaeche);
-    delete streifen;
+    for (const Eintrag& e : DasLager().saetze)
+        if (e.satz->streifen.get() == streifen && !Unbenutzt(e))
+            return true;
+    return false;
 }
 
-std::size_t Groesse(const Streifen* streifen)
+// A strip's bytes count once, with the first of its unused sets.
+std::size_t Belegt()
 {
-    std::size_t bytes = Bytes(streifen->flaeche);
-    for (const Satz* satz : streifen->saetze)
-        bytes += Bytes(satz->flaeche) + static_cast<std::size_t>(satz->anzahl) * Bytes(satz->flaeche) * 4 / 3;
+    std::size_t bytes = 0;
+    std::vector<const Streifen*> gezaehlt;
+    for (const Eintrag& e : DasLager().saetze) {
+        if (!Unbenutzt(e))
+            continue;
+        bytes += SatzBytes(*e.satz);
+        const Streifen* s = e.satz->streifen.get();
+        if (std::find(gezaehlt.begin(), gezaehlt.end(), s) == gezaehlt.end() && !StreifenBenutzt(s)) {
+            gezaehlt.push_back(s);
+            bytes += Bytes(s->flaeche);
+        }
+    }
     return bytes;
 }
 
-// Gives up the least recently used unheld strips until the rest fits.
-void Raeume()
+void Vergiss(bool (*weg)(const Eintrag&))
 {
-    Lager& lager = DasLager();
-    while (lager.vorrat > VOQ_OGL_Bildspeicher::VORRAT) {
-        Streifen* aeltester = nullptr;
-        for (Streifen* s : lager.streifen)
-            if (s->halter == 0 && (!aeltester || s->zuletzt < aeltester->zuletzt))
-                aeltester = s;
-        if (!aeltester)
-            return;
-        LoescheStreifen(aeltester);
-    }
-}
-
-void Halte(Streifen* streifen)
-{
-    if (streifen->halter++ == 0) {
-        DasLager().vorrat -= streifen->bytes;
-        streifen->bytes = 0;
-    }
-    streifen->zuletzt = ++zeitpunkt;
-}
-
-// Only one unused set too many is dropped at a time, the oldest.
-void BegrenzeRuhende(Streifen* streifen)
-{
-    int ruhend = 0;
-    Satz* aeltester = nullptr;
-    for (Satz* s : streifen->saetze) {
-        if (s->halter > 0)
-            continue;
-        ++ruhend;
-        if (!aeltester || s->zuletzt < aeltester->zuletzt)
-            aeltester = s;
-    }
-    if (ruhend > RUHENDE_SAETZE)
-        EntferneSatz(aeltester);
+    std::vector<Eintrag>& saetze = DasLager().saetze;
+    saetze.erase(std::remove_if(saetze.begin(), saetze.end(), weg), saetze.end());
 }
 
 // A kept strip of this file: the same file, unchanged and old enough.
-Streifen* Gelagert(const Kennung& kennung)
+std::shared_ptr<const Streifen> Gelagert(const Kennung& kennung)
 {
-    for (Streifen* s : DasLager().streifen) {
-        if (s->kennung.geraet != kennung.geraet || s->kennung.knoten != kennung.knoten)
+    std::vector<std::weak_ptr<const Streifen>>& alle = DasLager().streifen;
+    alle.erase(std::remove_if(alle.begin(), alle.end(), [](const auto& w) { return w.expired(); }), alle.end());
+    for (const auto& w : alle) {
+        std::shared_ptr<const Streifen> s = w.lock();
+        if (!s || !s->kennung.GleicheDatei(kennung))
             continue;
         if (s->wiederverwendbar && s->kennung == kennung)
             return s;
@@ -189,41 +168,64 @@ Streifen* Gelagert(const Kennung& kennung)
     }
     return nullptr;
 }
+
+bool FuelleTexturen(Bildsatz& s)
+{
+    SDL_Surface* strip = VOQ_OGL_Bildspeicher::Flaeche(s.streifen.get());
+    const std::size_t groesse = VOQ_OGL_Textur::PufferGroesse(s.flaeche->w, s.flaeche->h);
+    std::unique_ptr<unsigned char[]> puffer(new (std::nothrow) unsigned char[groesse]);
+    if (!strip || !puffer)
+        return false;
+    const bool direkt = VOQ_OGL_Textur::IstDirektHochladbar(s.flaeche->w, s.flaeche->h);
+    for (int i = 0; i < s.anzahl; ++i)
+        if (!VOQ_OGL_Textur::Erzeuge(s.texturen[i], strip, i * s.breite, 0, s.flaeche,
+                                     s.schluessel, puffer.get(), direkt))
+            return false;
+    return true;
+}
 }
 
-Streifen* VOQ_OGL_Bildspeicher::HoleStreifen(const std::string& pfad)
+Bildsatz::Bildsatz(std::shared_ptr<const Streifen> streifen_, int breite_, int hoehe_, int anzahl_,
+                   const int schluessel_[3])
+    : streifen(std::move(streifen_)), breite(breite_), hoehe(hoehe_), anzahl(anzahl_),
+      schluessel{schluessel_[0], schluessel_[1], schluessel_[2]},
+      darstellung(VOQ_OGL_Init::Darstellungsnummer()),
+      flaeche(VOQ_OGL_Textur::ErzeugeArbeitsflaeche(breite_, hoehe_)),
+      texturen(new (std::nothrow) unsigned int[anzahl_ > 0 ? anzahl_ : 1]())
+{
+}
+
+Bildsatz::~Bildsatz()
+{
+    // Names of another context would name that context's textures.
+    if (texturenGemacht && darstellung == VOQ_OGL_Init::Darstellungsnummer())
+        VOQ_OGL_Textur::Loesche(anzahl, texturen.get());
+    SDL_FreeSurface(flaeche);
+}
+
+std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::string& pfad)
 {
     Kennung kennung;
     const bool bekannt = LeseKennung(pfad, kennung);
     if (bekannt) {
-        if (Streifen* s = Gelagert(kennung)) {
-            Halte(s);
+        if (std::shared_ptr<const Streifen> s = Gelagert(kennung))
             return s;
-        }
     }
-    // Kept unheld ones that just turned out stale go now.
-    std::vector<Streifen*> alt;
-    for (Streifen* s : DasLager().streifen)
-        if (!s->wiederverwendbar && s->halter == 0)
-            alt.push_back(s);
-    for (Streifen* s : alt)
-        LoescheStreifen(s);
+    // Unused sets of strips that just turned out stale go now.
+    Vergiss([](const Eintrag& e) { return Unbenutzt(e) && !e.satz->streifen->wiederverwendbar; });
 
     SDL_Surface* flaeche = SDL_LoadBMP(pfad.c_str());
     if (!flaeche)
         return nullptr;
     ++ladevorgaenge;
-    Streifen* s = new (std::nothrow) Streifen();
-    if (!s) {
-        SDL_FreeSurface(flaeche);
+    std::shared_ptr<Streifen> s(new (std::nothrow) Streifen(flaeche));
+    if (!s)
         return nullptr;
-    }
-    s->flaeche = flaeche;
     s->kennung = kennung;
     const std::int64_t grenze = (uhr ? uhr() : Systemuhr()) - MINDESTALTER_NS;
     s->wiederverwendbar = bekannt && kennung.geaendert < grenze && kennung.umgestellt < grenze;
-    DasLager().streifen.push_back(s);
-    Halte(s);
+    if (s->wiederverwendbar)
+        DasLager().streifen.push_back(s);
     return s;
 }
 
@@ -232,104 +234,65 @@ SDL_Surface* VOQ_OGL_Bildspeicher::Flaeche(const Streifen* streifen)
     return streifen ? streifen->flaeche : nullptr;
 }
 
-void VOQ_OGL_Bildspeicher::GibFrei(Streifen* streifen)
+std::shared_ptr<const Bildsatz> VOQ_OGL_Bildspeicher::SucheSatz(const std::shared_ptr<const Streifen>& streifen,
+                                                                int breite, int hoehe, int anzahl,
+                                                                const int schluessel[3])
 {
-    if (!streifen || --streifen->halter > 0)
-        return;
-    if (!streifen->wiederverwendbar) {
-        LoescheStreifen(streifen);
-        return;
-    }
-    streifen->bytes = Groesse(streifen);
-    DasLager().vorrat += streifen->bytes;
-    Raeume();
-}
-
-Satz* VOQ_OGL_Bildspeicher::SucheSatz(Streifen* streifen, int breite, int hoehe, int anzahl,
-                                      const int schluessel[3])
-{
-    if (!streifen)
-        return nullptr;
     const int darstellung = VOQ_OGL_Init::Darstellungsnummer();
-    for (Satz* s : streifen->saetze) {
-        if (s->fertig && s->darstellung == darstellung && s->anzahl == anzahl && s->flaeche->w == breite
-            && s->flaeche->h == hoehe && std::equal(s->schluessel, s->schluessel + 3, schluessel)) {
-            ++s->halter;
-            s->zuletzt = ++zeitpunkt;
-            return s;
+    for (Eintrag& e : DasLager().saetze) {
+        const Bildsatz& s = *e.satz;
+        if (s.streifen == streifen && s.darstellung == darstellung && s.anzahl == anzahl && s.breite == breite
+            && s.hoehe == hoehe && std::equal(s.schluessel, s.schluessel + 3, schluessel)) {
+            e.zuletzt = ++zeitpunkt;
+            return e.satz;
         }
     }
     return nullptr;
 }
 
-Satz* VOQ_OGL_Bildspeicher::NeuerSatz(Streifen* streifen, int breite, int hoehe, int anzahl)
+std::shared_ptr<const Bildsatz> VOQ_OGL_Bildspeicher::MacheSatz(const std::shared_ptr<const Streifen>& streifen,
+                                                                int breite, int hoehe, int anzahl,
+                                                                const int schluessel[3], bool& texturfehler)
 {
+    texturfehler = false;
     if (!streifen || anzahl < 1)
         return nullptr;
-    Satz* s = new (std::nothrow) Satz();
-    if (!s)
+    std::shared_ptr<Bildsatz> s(new (std::nothrow) Bildsatz(streifen, breite, hoehe, anzahl, schluessel));
+    if (!s || !s->flaeche || !s->texturen)
         return nullptr;
-    s->streifen = streifen;
-    s->flaeche = VOQ_OGL_Textur::ErzeugeArbeitsflaeche(breite, hoehe);
-    s->texturen = new (std::nothrow) unsigned int[anzahl]();
-    if (!s->flaeche || !s->texturen) {
-        SDL_FreeSurface(s->flaeche);
-        delete[] s->texturen;
-        delete s;
+    glGenTextures(anzahl, s->texturen.get());
+    s->texturenGemacht = true;
+    if (!FuelleTexturen(*s)) {
+        texturfehler = true;
         return nullptr;
     }
-    s->anzahl = anzahl;
-    s->darstellung = VOQ_OGL_Init::Darstellungsnummer();
-    s->halter = 1;
-    s->zuletzt = ++zeitpunkt;
-    streifen->saetze.push_back(s);
+    if (streifen->wiederverwendbar)
+        DasLager().saetze.push_back({s, ++zeitpunkt});
     return s;
 }
 
-bool VOQ_OGL_Bildspeicher::Geteilt(const Satz* satz)
+void VOQ_OGL_Bildspeicher::Raeume()
 {
-    return satz && satz->halter > 1;
-}
-
-void VOQ_OGL_Bildspeicher::Fertig(Satz* satz, const int schluessel[3])
-{
-    if (!satz)
-        return;
-    std::copy(schluessel, schluessel + 3, satz->schluessel);
-    satz->fertig = true;
-}
-
-void VOQ_OGL_Bildspeicher::Unfertig(Satz* satz)
-{
-    if (satz)
-        satz->fertig = false;
-}
-
-void VOQ_OGL_Bildspeicher::GibFrei(Satz* satz)
-{
-    if (!satz || --satz->halter > 0)
-        return;
-    // One that was left unfinished (a failed build) is of no use to anyone.
-    if (!satz->fertig) {
-        EntferneSatz(satz);
-        return;
+    std::vector<Eintrag>& saetze = DasLager().saetze;
+    while (Belegt() > VORRAT) {
+        auto aeltester = saetze.end();
+        for (auto e = saetze.begin(); e != saetze.end(); ++e)
+            if (Unbenutzt(*e) && (aeltester == saetze.end() || e->zuletzt < aeltester->zuletzt))
+                aeltester = e;
+        if (aeltester == saetze.end())
+            return;
+        saetze.erase(aeltester);
     }
-    BegrenzeRuhende(satz->streifen);
 }
 
 void VOQ_OGL_Bildspeicher::Leeren()
 {
-    std::vector<Streifen*> unbenutzt;
-    for (Streifen* s : DasLager().streifen)
-        if (s->halter == 0)
-            unbenutzt.push_back(s);
-    for (Streifen* s : unbenutzt)
-        LoescheStreifen(s);
+    Vergiss(Unbenutzt);
 }
 
 std::size_t VOQ_OGL_Bildspeicher::Vorrat()
 {
-    return DasLager().vorrat;
+    return Belegt();
 }
 
 int VOQ_OGL_Bildspeicher::Ladevorgaenge()

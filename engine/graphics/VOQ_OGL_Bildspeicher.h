@@ -2,72 +2,78 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <memory>
 #include <string>
 
 struct SDL_Surface;
 
-// What images of one bitmap file share: the strip as SDL loaded it, and, for
-// each frame size, frame count and colour key it was cut with, the working
-// surface and the textures of its frames (a set). Eight playfields with
-// seven block images each load seven strips, not fifty-six; and what the
-// screen just left used is kept for the next one, up to VORRAT bytes, the
-// least recently used given up first.
+// What images of one bitmap file share, so that eight playfields with seven
+// block images each load seven strips, not fifty-six, and a screen finds
+// what the screen before it used.
 //
-// A kept strip is used again only while its file is the one it was read
-// from (device, inode, size, modification and change time) and was already
-// two seconds old when it was read, so that a change within one tick of the
-// file system's clock can't hide. Textures are used only in the OpenGL
-// context they were made in (VOQ_OGL_Init::Darstellungsnummer).
+// Who owns what: an image holds a frame set, the set holds its strip, both
+// are shared and never change once made; what no image holds any more the
+// store keeps, up to VORRAT bytes, the least recently used given up first.
+// An image that wants another colour key takes the set for that key.
 //
-// Every Hole/Suche/Neu holds its result once; GibFrei gives it back.
-class VOQ_OGL_Bildspeicher
+// A kept strip is used again only while its file is the one it was read from
+// (device, inode, size, modification and change time) and was already two
+// seconds old when it was read, so that a change within one tick of the file
+// system's clock can't hide; the sets of any other strip are neither shared
+// nor kept. A set is used only in the OpenGL context it was made in
+// (VOQ_OGL_Init::Darstellungsnummer).
+namespace VOQ_OGL_Bildspeicher
 {
-public:
-    struct Streifen;
+// The bitmap as SDL loaded it, with the identity of its file.
+struct Streifen;
 
-    struct Satz
-    {
-        Streifen* streifen;
-        SDL_Surface* flaeche;    // working surface of one frame
-        unsigned int* texturen;  // GLuint[anzahl]
-        int anzahl;
-        bool texturenGemacht;    // the names exist
-        // Textures finished for `schluessel`; only such a set is found.
-        bool fertig;
-        int schluessel[3];       // blue, green, red
-        int darstellung;
-        int halter;
-        std::uint64_t zuletzt;
-    };
+// The strip cut into `anzahl` frames of breite x hoehe with one colour key,
+// one texture each.
+struct Bildsatz
+{
+    Bildsatz(std::shared_ptr<const Streifen> streifen, int breite, int hoehe, int anzahl,
+             const int schluessel[3]);
+    ~Bildsatz();
+    Bildsatz(const Bildsatz&) = delete;
+    Bildsatz& operator=(const Bildsatz&) = delete;
 
-    static constexpr std::size_t VORRAT = std::size_t(16) << 20;
-
-    // The strip of the bitmap file, kept or freshly loaded; null if SDL's
-    // loader can't read it.
-    static Streifen* HoleStreifen(const std::string& pfad);
-    static SDL_Surface* Flaeche(const Streifen* streifen);
-    static void GibFrei(Streifen* streifen);
-
-    // A finished set of the strip for that frame size, count and key; null if none.
-    static Satz* SucheSatz(Streifen* streifen, int breite, int hoehe, int anzahl, const int schluessel[3]);
-    // A new, unfinished set with its working surface and room for `anzahl`
-    // names, not yet made; null if there is no memory for it.
-    static Satz* NeuerSatz(Streifen* streifen, int breite, int hoehe, int anzahl);
-    // Whether another image holds the set too (its textures must not change then).
-    static bool Geteilt(const Satz* satz);
-    // The set's textures are now made for that key (or, false, are being remade).
-    static void Fertig(Satz* satz, const int schluessel[3]);
-    static void Unfertig(Satz* satz);
-    static void GibFrei(Satz* satz);
-
-    // Gives up every kept strip that no image holds.
-    static void Leeren();
-    // Bytes of the kept strips no image holds.
-    static std::size_t Vorrat();
-    // How often a strip was read from its file, since the start.
-    static int Ladevorgaenge();
-
-    // Wall clock in ns since 1970 for the age of files; nullptr restores the real one.
-    using Uhr = std::int64_t (*)();
-    static void SetzeUhr(Uhr quelle);
+    const std::shared_ptr<const Streifen> streifen;
+    const int breite, hoehe, anzahl;
+    const int schluessel[3];                    // blue, green, red
+    const int darstellung;
+    SDL_Surface* flaeche = nullptr;             // working surface of one frame
+    std::unique_ptr<unsigned int[]> texturen;   // GLuint[anzahl]
+    bool texturenGemacht = false;               // the names exist
 };
+
+constexpr std::size_t VORRAT = std::size_t(16) << 20;
+
+// The strip of the bitmap file, kept or freshly loaded; null if SDL's loader
+// can't read it.
+std::shared_ptr<const Streifen> HoleStreifen(const std::string& pfad);
+SDL_Surface* Flaeche(const Streifen* streifen);
+
+// A set of the strip for that size, count and key, made in this context by
+// another image or kept from one; null if there is none.
+std::shared_ptr<const Bildsatz> SucheSatz(const std::shared_ptr<const Streifen>& streifen, int breite, int hoehe,
+                                          int anzahl, const int schluessel[3]);
+// A new set: its working surface, `anzahl` texture names and every frame's
+// texture. Null if there is no memory for the surface or the names, or
+// (texturfehler true) if a texture could not be made.
+std::shared_ptr<const Bildsatz> MacheSatz(const std::shared_ptr<const Streifen>& streifen, int breite,
+                                          int hoehe, int anzahl, const int schluessel[3], bool& texturfehler);
+
+// Gives up what no image holds, beyond VORRAT bytes; images call it when
+// they let go of a set.
+void Raeume();
+// Gives up everything no image holds.
+void Leeren();
+// Bytes of what the store keeps that no image holds.
+std::size_t Vorrat();
+// How often a strip was read from its file, since the start.
+int Ladevorgaenge();
+
+// Wall clock in ns since 1970 for the age of files; nullptr restores the real one.
+using Uhr = std::int64_t (*)();
+void SetzeUhr(Uhr quelle);
+}
