@@ -147,6 +147,10 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
     video.farbtiefe = farbtiefe;
     video.vollbild = vollbild;
 
+    // sdl12-compat reads it in SDL_Init: an enlarged window and full screen
+    // show each pixel of the picture as a sharp block, unless the player has
+    // chosen otherwise in the environment.
+    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
         VOQ_Log::Aus(std::string("Unable to init SDL: ") + SDL_GetError() + "\n");
         return false;
@@ -206,8 +210,8 @@ void VOQ_OGL_Init::SetzeOpenGLZustand()
 }
 
 // Asked before the first mode, SDL answers the desktop's size. Only a mode
-// opened as a window is enlarged; the picture is scaled crisp, pixel for
-// pixel, unless the player has chosen otherwise in the environment.
+// opened as a window is enlarged, and not when the player has set the factor
+// in the environment.
 void VOQ_OGL_Init::WaehleFenstergroesse(int breite, int hoehe, bool vollbild)
 {
     const SDL_VideoInfo* info = SDL_GetVideoInfo();
@@ -218,7 +222,6 @@ void VOQ_OGL_Init::WaehleFenstergroesse(int breite, int hoehe, bool vollbild)
         const int faktor = Fensterfaktor(desktopBreite, desktopHoehe, breite, hoehe, video.vergroesserung);
         if (faktor > 1 && !vollbild) {
             setenv(SKALIERUNG, std::to_string(faktor).c_str(), 1);
-            setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
         }
     }
     const char* wert = std::getenv(SKALIERUNG);

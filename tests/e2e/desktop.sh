@@ -38,11 +38,11 @@ umschalten F11 2048x1536
 qf_pruefe "das Intro laeuft noch" test "$(qf_zaehle_log "#o> Bildschirm 10")" -eq 0
 xdotool key Escape
 qf_bildschirm 10
-# Three steps of 20 picture pixels to the right are 120 window pixels.
+# The hat steps 20 picture pixels to the right, 40 window pixels.
 xdotool mousemove --window "$fenster" 400 400
 vorher=$(qf_zeiger)
 echo "hut 2" >>"$QF_ARBEIT/steuerung"
-sleep 0.1
+sleep 0.3
 echo "hut 0" >>"$QF_ARBEIT/steuerung"
 sleep 0.2
 set -- $vorher $(qf_zeiger)
@@ -51,6 +51,10 @@ qf_pruefe "Steuerung: ($1, $2) nach ($3, $4)" test $(( $3 - $1 )) -ge 40 -a $(( 
 umschalten F11 3840x2160
 umschalten alt+Return 2048x1536
 klick 976 532 "#o> Bildschirm 100"                # KLÖTZCHEN STAPELN
+# Crisp: every picture pixel a square of 2 x 2 window pixels of one colour.
+import -window "$fenster" "$(qf_bild fenster)"
+qf_pruefe "scharf" test "$(convert "$(qf_bild fenster)" -sample 50% -sample 200% png:- \
+    | compare -metric AE "$(qf_bild fenster)" png:- null: 2>&1)" = 0
 for weg in 1 2; do                                # the second time while paused
     xlogo 2>/dev/null &
     qf_warte_auf_log "#o> MenuSpiel - Pause" 5
