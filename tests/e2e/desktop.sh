@@ -57,12 +57,12 @@ qf_pruefe "scharf" test "$(convert "$(qf_bild fenster)" -sample 50% -sample 200%
     | compare -metric AE "$(qf_bild fenster)" png:- null: 2>&1)" = 0
 for weg in 1 2; do                                # the second time while paused
     xlogo 2>/dev/null &
-    qf_warte_auf_log "#o> MenuSpiel - Pause" 5
+    qf_warte_auf_log "#o> MenuSpiel - Pause" 10
     kill $! && wait $!
     xdotool windowactivate --sync "$fenster"
 done
 xdotool key Escape
-qf_warte_auf_log "#o> MenuSpiel - weiter" 5
+qf_warte_auf_log "#o> MenuSpiel - weiter" 10
 qf_pruefe "eine Pause, einmal weiter" test "$(qf_zaehle_log "#o> MenuSpiel - ")" -eq 3
 umschalten alt+Return 3840x2160
 umschalten F11 2048x1536

@@ -56,10 +56,11 @@ if [ -n "$anzeige" ]; then
     export DISPLAY
 fi
 if [ -n "$xpid" ] && [ -n "${QF_FENSTERMANAGER:-}" ]; then
-    openbox --sm-disable >"$tmp/openbox.log" 2>&1 &
+    # Windows mapped before it has finished starting may never be shown (and
+    # SDL waits for that): its start-up command says it is ready.
+    openbox --sm-disable --startup "touch $tmp/openbox.bereit" >"$tmp/openbox.log" 2>&1 &
     wmpid=$!
-    # It manages the screen once it has marked the root window as its own.
-    until xprop -root _NET_SUPPORTING_WM_CHECK | grep -q window; do
+    until [ -e "$tmp/openbox.bereit" ]; do
         kill -0 "$wmpid" 2>/dev/null || { cat "$tmp/openbox.log" >&2; exit 1; }
         sleep 0.05
     done
