@@ -27,9 +27,17 @@ klick() {
     done
     qf_warte_auf_anzahl "$3" "${4:-1}" 5
 }
+# zeigerschritt: the hat steps the pointer 20 picture pixels to the right (40 window pixels in the
+# doubled window, 56 in full screen), on the same row.
+zeigerschritt() {
+    set -- $(qf_zeiger)
+    echo "hut 2" >>"$QF_ARBEIT/steuerung" && sleep 0.3 && echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.2
+    set -- "$@" $(qf_zeiger)
+    qf_pruefe "Steuerung: ($1, $2) nach ($3, $4)" \
+        test $(( $3 - $1 )) -ge 40 -a $(( $3 - $1 )) -lt 480 -a $(( ($4 - $2) / 2 )) -eq 0
+}
 
 qf_arbeitsverzeichnis
-: >"$QF_ARBEIT/steuerung"
 qf_starte LD_PRELOAD="$QF_JOYSTICK_LIB${LD_PRELOAD:+ $LD_PRELOAD}" QF_JOYSTICK_BEFEHLE="$QF_ARBEIT/steuerung"
 qf_bildschirm 0
 fenster=$(qf_fenster)
@@ -38,12 +46,8 @@ umschalten F11 2048x1536
 qf_pruefe "das Intro laeuft noch" test "$(qf_zaehle_log "#o> Bildschirm 10")" -eq 0
 xdotool key Escape
 qf_bildschirm 10
-# The hat steps 20 picture pixels to the right, 40 window pixels, on the same row.
-xdotool mousemove --window "$fenster" 400 400
-set -- $(qf_zeiger)
-echo "hut 2" >>"$QF_ARBEIT/steuerung" && sleep 0.3 && echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.2
-set -- "$@" $(qf_zeiger)
-qf_pruefe "Steuerung: ($1, $2) nach ($3, $4)" test $(( $3 - $1 )) -ge 40 -a $(( ($4 - $2) / 2 )) -eq 0
+xdotool mousemove --window "$fenster" 400 300
+zeigerschritt
 klick 976 532 "#o> Bildschirm 100"                # KLÖTZCHEN STAPELN
 # Crisp: every picture pixel a square of 2 x 2 window pixels of one colour.
 import -window "$fenster" "$(qf_bild fenster)"
@@ -62,6 +66,7 @@ umschalten alt+Return 3840x2160
 umschalten F11 2048x1536
 umschalten F11 3840x2160
 klick 869 466 "#o> Bildschirm 10" 2               # ABBRECHEN, in full screen at (138, 166)
+zeigerschritt
 umschalten alt+Return 2048x1536
 klick 976 932 "Programm erfolgreich beendet"      # ERLÖSE MICH!
 qf_warte_ende 20
