@@ -220,9 +220,8 @@ void VOQ_OGL_Init::WaehleFenstergroesse(int breite, int hoehe, bool vollbild)
     const char* eigener = std::getenv(SKALIERUNG);
     if (!eigener) {
         const int faktor = Fensterfaktor(desktopBreite, desktopHoehe, breite, hoehe, video.vergroesserung);
-        if (faktor > 1 && !vollbild) {
+        if (faktor > 1 && !vollbild)
             setenv(SKALIERUNG, std::to_string(faktor).c_str(), 1);
-        }
     }
     const char* wert = std::getenv(SKALIERUNG);
     const float faktor = wert ? std::strtof(wert, nullptr) : 1.0f;
@@ -250,7 +249,8 @@ bool VOQ_OGL_Init::WechsleVollbild()
                         + std::string(SDL_GetError()) + "\n\n");
         return false;
     }
-    VOQ_Log::Aus((bildschirm->flags & SDL_FULLSCREEN) ? "#o> VOQ_OGL_Init - Vollbild\n" : "#o> VOQ_OGL_Init - Fenster\n");
+    const bool voll = (bildschirm->flags & SDL_FULLSCREEN) != 0;
+    VOQ_Log::Aus(voll ? "#o> VOQ_OGL_Init - Vollbild\n" : "#o> VOQ_OGL_Init - Fenster\n");
     return true;
 }
 
