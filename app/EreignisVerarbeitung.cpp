@@ -30,16 +30,48 @@ void FordereBeendenAn(int)
     beendenAngefordert = 1;
 }
 
-void Tastenereignisse()
+// Set by the pump that took the window's loss of the input focus.
+bool fokusVerloren = false;
+
+// Alt+Return and F11 switch between window and full screen on every screen.
+// Neither the press nor its release reaches the input manager, so no screen
+// and no text field sees the key.
+bool Vollbildtaste(const SDL_Event& ereignis)
 {
+    static SDLKey verschluckt = SDLK_UNKNOWN;
+    const SDL_keysym& taste = ereignis.key.keysym;
+    if (ereignis.type == SDL_KEYUP && taste.sym == verschluckt && verschluckt != SDLK_UNKNOWN) {
+        verschluckt = SDLK_UNKNOWN;
+        return true;
+    }
+    if (ereignis.type != SDL_KEYDOWN
+        || !(taste.sym == SDLK_F11 || (taste.sym == SDLK_RETURN && (taste.mod & KMOD_ALT))))
+        return false;
+    verschluckt = taste.sym;
+    GAME_INIT.WechsleVollbild();
+    return true;
+}
+
+bool FokusGeht(const SDL_Event& ereignis)
+{
+    return ereignis.type == SDL_ACTIVEEVENT && (ereignis.active.state & SDL_APPINPUTFOCUS) && !ereignis.active.gain;
+}
+
+void NimmEreignisse()
+{
+    fokusVerloren = false;
     SDL_Event ereignis;
     while (SDL_PollEvent(&ereignis)) {
+        if (Vollbildtaste(ereignis))
+            continue;
         // The character the keyboard layout makes of a press goes with it, for
         // the text fields.
         if (ereignis.type == SDL_KEYDOWN)
             GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 2, ereignis.key.keysym.unicode);
         else if (ereignis.type == SDL_KEYUP)
             GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 3, 0);
+        else if (FokusGeht(ereignis))
+            fokusVerloren = true;
         // Everything else is dropped, the request to close the window too:
         // the program ends only through the main menu, or by a signal.
     }
@@ -63,7 +95,7 @@ void SteuerungAlsMaus(VOQ_Zaehler& takt)
         const int breite = schirm ? schirm->w : GAME_INIT.GetVideoWidth();
         const int hoehe = schirm ? schirm->h : GAME_INIT.GetVideoHeight();
         ZeigerSchritt(SDL_JoystickGetHat(joy, 0), x, y, breite, hoehe);
-        SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
+        GAME_EINGABE.maus.SetPosXY(x, y);
         takt.CountDownFrom(2, TAKT_MS);
     }
     if (SDL_JoystickGetButton(joy, 0) == 1)
@@ -86,6 +118,11 @@ void ZeigerSchritt(int hut, int& x, int& y, int breite, int hoehe)
     y = Begrenzt(y, hoehe);
 }
 
+bool FokusVerloren()
+{
+    return fokusVerloren;
+}
+
 void FangeBeendenSignale()
 {
     struct sigaction aktion = {};
@@ -105,7 +142,7 @@ void EreignisVerarbeitung()
         e_init = true;
     }
 
-    Tastenereignisse();
+    NimmEreignisse();
     BeendeAufSignal();
 
     if (joy_mouse && joy)

@@ -5,6 +5,9 @@
 // menus, keeps the music going, counts the frame and sleeps a millisecond.
 void EreignisVerarbeitung();
 
+// True when the window lost the input focus since the pump before.
+bool FokusVerloren();
+
 // From now on SIGTERM and SIGINT end the program: the next pump sets `done`,
 // the screen shown leaves and the program shuts down as after a quit. SDL
 // would turn them into a close request, which the game ignores.

@@ -210,9 +210,13 @@ void ZeichneFelder(Spiel& spiel)
     spiel.feld->male(FELD_X, FELD_Y);
 }
 
+// Escape pauses and resumes; losing the window's focus pauses a running game
+// the same way, and never resumes one.
 void PauseTaste(Spiel& spiel)
 {
-    if (GAME_EINGABE.GetKeyDown() != SDLK_ESCAPE || !spiel.laeuft)
+    const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_ESCAPE;
+    const bool fokus = FokusVerloren() && !Pausiert(spiel);
+    if (!(taste || fokus) || !spiel.laeuft)
         return;
     if (joy)
         joy_mouse = !Pausiert(spiel);

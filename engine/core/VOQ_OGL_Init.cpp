@@ -7,6 +7,8 @@
 #include "SDL_mixer.h"
 #include "SDL_opengl.h"
 
+#include <algorithm>
+#include <cstdio>
 #include <cstdlib>
 
 const char* const VOQ_OGL_Init::VORGABETITEL = "VOQ OGL Anwendung";
@@ -15,11 +17,11 @@ namespace
 {
 const char* const SCHLUESSEL[] = {
     "AUFLOESUNG", "FARBTIEFE", "VOLLBILD", "TITELBESCHRIFTUNG",
-    "VORGABEKLANG", "FREQUENZ", "STEREO", "STUECKGROESSE",
+    "VORGABEKLANG", "FREQUENZ", "STEREO", "STUECKGROESSE", "VERGROESSERUNG",
 };
 enum {
     AUFLOESUNG, FARBTIEFE, VOLLBILD, TITELBESCHRIFTUNG,
-    VORGABEKLANG, FREQUENZ, STEREO, STUECKGROESSE, SCHLUESSEL_ANZAHL
+    VORGABEKLANG, FREQUENZ, STEREO, STUECKGROESSE, VERGROESSERUNG, SCHLUESSEL_ANZAHL
 };
 
 const int STD_BREITE = 1024;
@@ -27,6 +29,10 @@ const int STD_HOEHE = 768;
 const int STD_FARBTIEFE = 32;
 const int STD_FREQUENZ = 22050;
 const int STD_STUECKGROESSE = 2048;
+// Room a window manager needs around a window: frame, title bar, panels.
+const int RAHMEN = 96;
+// sdl12-compat enlarges a window by this factor, read when the mode is set.
+const char* const SKALIERUNG = "SDL12COMPAT_WINDOW_SCALING";
 
 std::string Flagge(bool wert)
 {
@@ -44,12 +50,12 @@ std::string ErsetzeZeichen(std::string text, char alt, char neu)
 }
 
 VOQ_OGL_Init::VOQ_OGL_Init()
-    : bildschirm(nullptr), symbol(nullptr)
+    : bildschirm(nullptr), symbol(nullptr), desktopBreite(0), desktopHoehe(0), fensterfaktor(1.0f)
 {
 }
 
 VOQ_OGL_Init::VOQ_OGL_Init(int breite, int hoehe, int farbtiefe, bool vollbild)
-    : bildschirm(nullptr), symbol(nullptr)
+    : bildschirm(nullptr), symbol(nullptr), desktopBreite(0), desktopHoehe(0), fensterfaktor(1.0f)
 {
     InitVideo(breite, hoehe, farbtiefe, vollbild);
 }
@@ -126,6 +132,9 @@ void VOQ_OGL_Init::LeseZeile(const std::string& zeile)
     case STUECKGROESSE:
         VOQ_Konfig::LeseZahl(zeile, "STUECKGROESSE", video.stueckgroesse);
         break;
+    case VERGROESSERUNG:
+        VOQ_Konfig::LeseZahl(zeile, "VERGROESSERUNG", video.vergroesserung);
+        break;
     default:
         break;
     }
@@ -138,6 +147,10 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
     video.farbtiefe = farbtiefe;
     video.vollbild = vollbild;
 
+    // sdl12-compat reads it in SDL_Init: an enlarged window and full screen
+    // show each pixel of the picture as a sharp block, unless the player has
+    // chosen otherwise in the environment.
+    setenv("SDL12COMPAT_SCALE_METHOD", "nearest", 0);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
         VOQ_Log::Aus(std::string("Unable to init SDL: ") + SDL_GetError() + "\n");
         return false;
@@ -154,6 +167,7 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
     VOQ_Log::Aus("Lade Darstellung (AUFLOESUNG: " + std::to_string(breite) + "x" + std::to_string(hoehe)
                  + " | FARBTIEFE: " + std::to_string(farbtiefe) + " | VOLLBILD: " + Flagge(vollbild) + ")\n");
 
+    WaehleFenstergroesse(breite, hoehe, vollbild);
     Uint32 flaggen = SDL_HWSURFACE | SDL_OPENGL | SDL_DOUBLEBUF;
     if (vollbild)
         flaggen |= SDL_FULLSCREEN;
@@ -193,6 +207,72 @@ void VOQ_OGL_Init::SetzeOpenGLZustand()
     glMatrixMode(GL_MODELVIEW);
     glBlendFunc(GL_SRC_ALPHA, GL_ONE_MINUS_SRC_ALPHA);
     glEnable(GL_BLEND);
+}
+
+// Asked before the first mode, SDL answers the desktop's size. Only a mode
+// opened as a window is enlarged, and not when the player has set the factor
+// in the environment.
+void VOQ_OGL_Init::WaehleFenstergroesse(int breite, int hoehe, bool vollbild)
+{
+    const SDL_VideoInfo* info = SDL_GetVideoInfo();
+    desktopBreite = info ? info->current_w : 0;
+    desktopHoehe = info ? info->current_h : 0;
+    const char* eigener = std::getenv(SKALIERUNG);
+    if (!eigener) {
+        const int faktor = Fensterfaktor(desktopBreite, desktopHoehe, breite, hoehe, video.vergroesserung);
+        if (faktor > 1 && !vollbild)
+            setenv(SKALIERUNG, std::to_string(faktor).c_str(), 1);
+    }
+    const char* wert = std::getenv(SKALIERUNG);
+    const float faktor = wert ? std::strtof(wert, nullptr) : 1.0f;
+    fensterfaktor = vollbild || !(faktor > 0.0f) ? 1.0f : faktor;
+    char zeile[96];
+    std::snprintf(zeile, sizeof zeile, "Bildschirm %dx%d, Fenster %g-fach\n", desktopBreite, desktopHoehe,
+                  static_cast<double>(fensterfaktor));
+    VOQ_Log::Aus(zeile);
+}
+
+int VOQ_OGL_Init::Fensterfaktor(int desktopBreite, int desktopHoehe, int breite, int hoehe, int hoechstens)
+{
+    if (breite <= 0 || hoehe <= 0)
+        return 1;
+    int faktor = std::min((desktopBreite - RAHMEN) / breite, (desktopHoehe - RAHMEN) / hoehe);
+    if (hoechstens > 0)
+        faktor = std::min(faktor, hoechstens);
+    return std::max(faktor, 1);
+}
+
+bool VOQ_OGL_Init::WechsleVollbild()
+{
+    if (!bildschirm || !SDL_WM_ToggleFullScreen(bildschirm)) {
+        VOQ_Log::Fehler("\n#o> VOQ_OGL_Init - FEHLER: KANN NICHT ZWISCHEN FENSTER UND VOLLBILD WECHSELN: "
+                        + std::string(SDL_GetError()) + "\n\n");
+        return false;
+    }
+    const bool voll = (bildschirm->flags & SDL_FULLSCREEN) != 0;
+    VOQ_Log::Aus(voll ? "#o> VOQ_OGL_Init - Vollbild\n" : "#o> VOQ_OGL_Init - Fenster\n");
+    return true;
+}
+
+// In full screen the picture fills the desktop as far as its aspect allows,
+// centred. A point goes to the middle of the window pixels that show it, so
+// SDL reads the same point back.
+void VOQ_OGL_Init::Fensterpunkt(int& x, int& y) const
+{
+    if (!bildschirm || bildschirm->w <= 0 || bildschirm->h <= 0)
+        return;
+    const float breite = static_cast<float>(bildschirm->w);
+    const float hoehe = static_cast<float>(bildschirm->h);
+    float faktor = fensterfaktor;
+    float randX = 0.0f;
+    float randY = 0.0f;
+    if ((bildschirm->flags & SDL_FULLSCREEN) && desktopBreite > 0 && desktopHoehe > 0) {
+        faktor = std::min(desktopBreite / breite, desktopHoehe / hoehe);
+        randX = (desktopBreite - breite * faktor) / 2.0f;
+        randY = (desktopHoehe - hoehe * faktor) / 2.0f;
+    }
+    x = static_cast<int>(randX + (static_cast<float>(x) + 0.5f) * faktor);
+    y = static_cast<int>(randY + (static_cast<float>(y) + 0.5f) * faktor);
 }
 
 int VOQ_OGL_Init::darstellungen = 0;

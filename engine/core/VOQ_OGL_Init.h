@@ -18,6 +18,8 @@ struct sInitVideo
     int frequenz = 0;
     bool stereo = false;
     int stueckgroesse = 0;
+    // The most the window is enlarged by; 0: as much as the desktop has room for.
+    int vergroesserung = 0;
 };
 
 // Reads "einstellungen.konfig", opens SDL with its window, OpenGL context and
@@ -60,6 +62,17 @@ public:
     // The screen surface of the video mode, null while no mode is set.
     SDL_Surface* GetBildschirm() const;
 
+    // Switches between window and full screen, keeping the mode and the
+    // OpenGL context. False if SDL can't.
+    bool WechsleVollbild();
+    // Turns a point of the picture into a point of the window, which may show
+    // the picture enlarged, or in full screen scaled to the screen.
+    void Fensterpunkt(int& x, int& y) const;
+    // The largest whole-number factor (at least 1, at most `hoechstens` if
+    // that is above 0) by which a window of breite x hoehe still fits on the
+    // desktop with room for its frame.
+    static int Fensterfaktor(int desktopBreite, int desktopHoehe, int breite, int hoehe, int hoechstens);
+
     // Counts the video modes set in this process: a new mode may come with a
     // new OpenGL context, so textures made before it are not to be used again.
     static int Darstellungsnummer();
@@ -67,10 +80,15 @@ public:
 private:
     void LeseZeile(const std::string& zeile);
     void SetzeOpenGLZustand();
+    void WaehleFenstergroesse(int breite, int hoehe, bool vollbild);
 
     sInitVideo video;
     SDL_Surface* bildschirm;
     SDL_Surface* symbol;
+    int desktopBreite;
+    int desktopHoehe;
+    // How much larger than the picture the window is.
+    float fensterfaktor;
 
     static int darstellungen;
 };

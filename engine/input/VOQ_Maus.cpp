@@ -160,8 +160,12 @@ void VOQ_Maus::ZeichneMarkierung()
                      landschaft->y + drawLandPosY * landschaft->GetKachelHeight());
 }
 
+// SDL reads the pointer in picture pixels but moves it in window pixels,
+// which differ in an enlarged or full-screen window.
 void VOQ_Maus::SetPosXY(int x, int y)
 {
+    if (init)
+        init->Fensterpunkt(x, y);
     SDL_WarpMouse(static_cast<Uint16>(x), static_cast<Uint16>(y));
 }
 

@@ -139,6 +139,22 @@ TEST(Einstellungen, SchluesselUndZeilenregeln)
     EXPECT_FALSE(init.LeseEinstellungen(DATEI));
 }
 
+// The window grows by whole factors while the desktop leaves room for its
+// frame, at most by the factor the settings allow, and is never smaller.
+TEST(Einstellungen, FensterfaktorNachBildschirmUndVergroesserung)
+{
+    Schreibe("VERGROESSERUNG=3\n");
+    VOQ_OGL_Init init;
+    ASSERT_TRUE(init.LeseEinstellungen(DATEI));
+    EXPECT_EQ(3, init.GetEinstellungen().vergroesserung);
+    std::remove(DATEI);
+    // Desktop width and height, the settings' factor: the factor for 1024 x 768.
+    const int faelle[][4] = {{3840, 2160, 0, 2}, {2144, 1632, 0, 2}, {2143, 1632, 0, 1}, {2144, 1631, 0, 1},
+                             {6000, 3400, 0, 4}, {6000, 3400, 3, 3}, {6000, 3400, 1, 1}, {800, 600, 0, 1}};
+    for (const auto& f : faelle)
+        EXPECT_EQ(f[3], VOQ_OGL_Init::Fensterfaktor(f[0], f[1], 1024, 768, f[2])) << f[0] << "x" << f[1] << " " << f[2];
+}
+
 // A folder key the settings file does not set falls back to the folder the
 // shipped settings file names.
 TEST(Einstellungen, VorgabeordnerWieInDerMitgeliefertenDatei)

@@ -2,9 +2,10 @@
 # Runs one test in a world of its own, the same on every machine: a fresh
 # HOME with its XDG folders below a scratch folder, no session bus, no display
 # of the desktop and SDL's dummy audio unless the test names a driver.
-# With --anzeige the test gets a private Xvfb (1024x768, 24 bits, Mesa's
-# software GL); its number comes from -displayfd, so parallel tests never
-# collide. The command's exit code is passed on.
+# With --anzeige the test gets a private Xvfb (1024x768 unless QF_BILDSCHIRM
+# names another size, 24 bits, Mesa's software GL); its number comes from
+# -displayfd, so parallel tests never collide. QF_FENSTERMANAGER=1 puts
+# openbox on it, for full screen and focus. The command's exit code is passed on.
 set -u
 anzeige=""
 if [ "${1:-}" = "--anzeige" ]; then
@@ -28,17 +29,18 @@ unset DISPLAY WAYLAND_DISPLAY XAUTHORITY XDG_SESSION_TYPE XDG_CURRENT_DESKTOP XM
 export SDL_AUDIODRIVER
 
 xpid=""
+wmpid=""
 ende() {
-    if [ -n "$xpid" ]; then
-        kill "$xpid" 2>/dev/null
-        wait "$xpid" 2>/dev/null
-    fi
+    for pid in $wmpid $xpid; do
+        kill "$pid" 2>/dev/null
+        wait "$pid" 2>/dev/null
+    done
     rm -rf "$tmp"
 }
 trap ende EXIT
 
 if [ -n "$anzeige" ]; then
-    Xvfb -displayfd 5 -screen 0 1024x768x24 -nolisten tcp -noreset 5>"$tmp/nummer" 2>"$tmp/xvfb.log" &
+    Xvfb -displayfd 5 -screen 0 "${QF_BILDSCHIRM:-1024x768}x24" -nolisten tcp -noreset 5>"$tmp/nummer" 2>"$tmp/xvfb.log" &
     xpid=$!
     i=0
     while [ ! -s "$tmp/nummer" ]; do
@@ -52,6 +54,16 @@ if [ -n "$anzeige" ]; then
     done
     DISPLAY=":$(head -n 1 "$tmp/nummer")"
     export DISPLAY
+fi
+if [ -n "$xpid" ] && [ -n "${QF_FENSTERMANAGER:-}" ]; then
+    # Windows mapped before it has finished starting may never be shown (and
+    # SDL waits for that): its start-up command says it is ready.
+    openbox --sm-disable --startup "touch $tmp/openbox.bereit" >"$tmp/openbox.log" 2>&1 &
+    wmpid=$!
+    until [ -e "$tmp/openbox.bereit" ]; do
+        kill -0 "$wmpid" 2>/dev/null || { cat "$tmp/openbox.log" >&2; exit 1; }
+        sleep 0.05
+    done
 fi
 
 "$@"

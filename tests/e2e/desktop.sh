@@ -1,0 +1,74 @@
+#!/bin/sh
+# The game on a 3840 x 2160 screen under a window manager (testlauf.sh starts
+# openbox): the window opens at twice its size and takes clicks there, the
+# controller steers the pointer in steps of the picture's pixels; Alt+Return
+# and F11 switch to full screen and back on every screen, unseen by the
+# screens (Return would end the intro), and clicks land in full screen too;
+# another window taking the focus pauses a game, only Escape resumes it.
+. "$(dirname "$0")/lib.sh"
+
+# umschalten KEY SIZE: the key switches, and the game's window gets that size.
+umschalten() {
+    xdotool key "$1"
+    for versuch in $(seq 25); do
+        xdotool getwindowgeometry "$fenster" | grep -q "Geometry: $2" && return
+        sleep 0.2
+    done
+    qf_scheitern "$1: das Fenster wird nicht $2"
+}
+# klick X Y LOGTEXT [n]: a click at window pixel (X, Y), until the text stands n times in the log.
+# With a controller the menus put the pointer back where they last saw it, every 50 ms: moved a
+# second time, it stays.
+klick() {
+    for versuch in 1 2 3; do
+        xdotool mousemove --window "$fenster" "$1" "$2" sleep 0.3 mousemove --window "$fenster" "$1" "$2" \
+            mousedown 1 sleep 0.4 mouseup 1 sleep 1
+        [ "$(qf_zaehle_log "$3")" -ge "${4:-1}" ] && break
+    done
+    qf_warte_auf_anzahl "$3" "${4:-1}" 5
+}
+# zeigerschritt: the hat steps the pointer 20 picture pixels to the right (40 window pixels in the
+# doubled window, 56 in full screen), on the same row.
+zeigerschritt() {
+    set -- $(qf_zeiger)
+    echo "hut 2" >>"$QF_ARBEIT/steuerung" && sleep 0.3 && echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.2
+    set -- "$@" $(qf_zeiger)
+    qf_pruefe "Steuerung: ($1, $2) nach ($3, $4)" \
+        test $(( $3 - $1 )) -ge 40 -a $(( $3 - $1 )) -lt 480 -a $(( ($4 - $2) / 2 )) -eq 0
+}
+
+qf_arbeitsverzeichnis
+qf_starte LD_PRELOAD="$QF_JOYSTICK_LIB${LD_PRELOAD:+ $LD_PRELOAD}" QF_JOYSTICK_BEFEHLE="$QF_ARBEIT/steuerung"
+qf_bildschirm 0
+fenster=$(qf_fenster)
+umschalten alt+Return 3840x2160
+umschalten F11 2048x1536
+qf_pruefe "das Intro laeuft noch" test "$(qf_zaehle_log "#o> Bildschirm 10")" -eq 0
+xdotool key Escape
+qf_bildschirm 10
+xdotool mousemove --window "$fenster" 400 300
+zeigerschritt
+klick 976 532 "#o> Bildschirm 100"                # KLÖTZCHEN STAPELN
+# Crisp: every picture pixel a square of 2 x 2 window pixels of one colour.
+import -window "$fenster" "$(qf_bild fenster)"
+qf_pruefe "scharf" test "$(convert "$(qf_bild fenster)" -sample 50% -sample 200% png:- \
+    | compare -metric AE "$(qf_bild fenster)" png:- null: 2>&1)" = 0
+for weg in 1 2; do                                # the second time while paused
+    xlogo 2>/dev/null &
+    qf_warte_auf_log "#o> MenuSpiel - Pause" 10
+    kill $! && wait $!
+    xdotool windowactivate --sync "$fenster"
+done
+xdotool key Escape
+qf_warte_auf_log "#o> MenuSpiel - weiter" 10
+qf_pruefe "eine Pause, einmal weiter" test "$(qf_zaehle_log "#o> MenuSpiel - ")" -eq 3
+umschalten alt+Return 3840x2160
+umschalten F11 2048x1536
+umschalten F11 3840x2160
+klick 869 466 "#o> Bildschirm 10" 2               # ABBRECHEN, in full screen at (138, 166)
+zeigerschritt
+umschalten alt+Return 2048x1536
+klick 976 932 "Programm erfolgreich beendet"      # ERLÖSE MICH!
+qf_warte_ende 20
+qf_pruefe "Ende mit 0 (ist $QF_ENDE)" test "$QF_ENDE" -eq 0
+qf_keine_fehler
