@@ -16,6 +16,7 @@ enum Deckung : unsigned char { UNBEKANNT, LEER, DECKEND, GEMISCHT };
 // Names beyond the table stay unknown: their quads are drawn, blended.
 const unsigned int NAMEN = 8192;
 unsigned char deckungen[NAMEN];
+bool blendeAus = false;
 // -1 until the environment has been asked.
 int sparsam = -1;
 
@@ -226,6 +227,11 @@ void VOQ_OGL_Textur::Beginne(unsigned int textur, float x, float y, float alpha)
     glBindTexture(GL_TEXTURE_2D, textur);
     glTranslatef(x, y, 0.0f);
     glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    // Colours come out unchanged at alpha 1: the blend would only read the window to weigh it by 0.
+    if (Sparsam() && alpha >= 1.0f && DeckungVon(textur) == DECKEND) {
+        glDisable(GL_BLEND);
+        blendeAus = true;
+    }
 }
 
 void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
@@ -241,6 +247,10 @@ void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
     glTexCoord2f(sRechts, tOben);
     glVertex2f(rechts, oben);
     glEnd();
+    if (blendeAus) {
+        glEnable(GL_BLEND);
+        blendeAus = false;
+    }
 }
 
 void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)

@@ -58,11 +58,12 @@ public:
     static bool AendertPixel(unsigned int textur, float alpha);
 
     // Starts a drawing: identity matrix, texture bound, translated to (x, y),
-    // colour (1, 1, 1, alpha).
+    // colour (1, 1, 1, alpha). A texture without key colour at alpha 1 or more
+    // hides what is below it, blended or not, so blending is off for its quad.
     static void Beginne(unsigned int textur, float x, float y, float alpha);
 
     // One quad, corners top-left, bottom-left, bottom-right, top-right, each
-    // with its texture coordinate.
+    // with its texture coordinate; then blending is on again, as start-up set it.
     static void Quad(float links, float oben, float rechts, float unten,
                      float sLinks, float tOben, float sRechts, float tUnten);
 
