@@ -28,24 +28,6 @@ const int STD_FARBTIEFE = 32;
 const int STD_FREQUENZ = 22050;
 const int STD_STUECKGROESSE = 2048;
 
-// sdl12-compat draws an OpenGL window into a framebuffer of its own and copies
-// that to the window at every swap, so that it can scale the picture. A window
-// of the asked size needs no scaling, and under a software renderer the copy
-// costs a good part of a core; full screen keeps it (the picture is scaled
-// rather than the screen's mode switched). A value the player set stays.
-void WaehleSkalierung(bool vollbild)
-{
-    static const char* const SKALIERUNG = "SDL12COMPAT_OPENGL_SCALING";
-    static bool vonUns = false;
-    if (!vonUns && std::getenv(SKALIERUNG))
-        return;
-    vonUns = true;
-    if (vollbild)
-        unsetenv(SKALIERUNG);
-    else
-        setenv(SKALIERUNG, "0", 1);
-}
-
 std::string Flagge(bool wert)
 {
     return wert ? "1" : "0";
@@ -156,7 +138,6 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
     video.farbtiefe = farbtiefe;
     video.vollbild = vollbild;
 
-    WaehleSkalierung(vollbild);
     if (SDL_Init(SDL_INIT_VIDEO | SDL_INIT_AUDIO | SDL_INIT_JOYSTICK) < 0) {
         VOQ_Log::Aus(std::string("Unable to init SDL: ") + SDL_GetError() + "\n");
         return false;

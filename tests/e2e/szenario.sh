@@ -74,8 +74,8 @@ spiele() {
 }
 
 # sdl12-compat's scaling framebuffer would cost each frame a copy of the whole
-# window; the game draws the same without it (the game itself leaves it off in
-# a window, keeps it in full screen, and a scenario may set it).
+# window; the game draws the same without it (echt.sh keeps it, and a
+# scenario may set it).
 beginn=$(date +%s%N)
 [ -z "$nebenher" ] || (cd "$arbeit" && exec timeout -s KILL "${QF_ZEITLIMIT:-120}" sh -c "$nebenher") &
 [ -z "$zweites" ] || { spiele "$zweites" "$aus/zweites" & }
