@@ -1,5 +1,6 @@
 #include "EreignisVerarbeitung.h"
 
+#include "Bildtakt.h"
 #include "Globale.h"
 #include "Steuerkreuz.h"
 #include "VOQ_Log.h"
@@ -152,5 +153,5 @@ void EreignisVerarbeitung()
         Mix_PlayMusic(music, 0);
 
     ++frames;
-    SDL_Delay(static_cast<Uint32>(ereignis_delay));
+    SDL_Delay(Bildtakt::Pause(SDL_GetTicks(), static_cast<Uint32>(ereignis_delay)));
 }

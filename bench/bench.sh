@@ -158,6 +158,20 @@ rundgang_menue() {
     qf_warte_ende 30
 }
 
+# ltris (Debian's falling-block game, if installed) idling in its menu, in the
+# same run for comparison: CPU seconds per second over RUHE_LANG s.
+ltris_lauf() {
+    [ -x /usr/games/ltris ] || return 0
+    (cd "$QF_LAUF_BASIS" && exec env SDL_AUDIODRIVER=dummy /usr/games/ltris >/dev/null 2>&1) &
+    pid=$!
+    sleep 3
+    a=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    sleep "$RUHE_LANG"
+    b=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    kill "$pid"
+    wait "$pid" 2>/dev/null
+    printf 'ltris\tltris\t%s\n' "$(awk -v t="$(getconf CLK_TCK)" "BEGIN { printf \"%.2f\", ($b - $a) / t / $RUHE_LANG }")" >>"$zahlen"
+}
 
 echo "Quaderfall-Benchmark: $runden Runde(n); Last $(cut -d' ' -f1-3 /proc/loadavg)" >&2
 runde=1
@@ -173,7 +187,10 @@ while [ "$runde" -le "$runden" ]; do
             env -u SDL12COMPAT_SYNC_TO_VBLANK LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
         lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "sync 1 " \
             SDL12COMPAT_SYNC_TO_VBLANK=1 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+        lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "skalierung 0 " \
+            SDL12COMPAT_OPENGL_SCALING=0 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
     done
+    ltris_lauf
     runde=$((runde + 1))
 done
 

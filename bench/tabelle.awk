@@ -70,6 +70,9 @@ function Zeilenname(s,    teile, wege) {
     if (teile[1] == "sync")
         return "main menu, SDL12COMPAT_SYNC_TO_VBLANK " (teile[2] == "unset" ? "unset" : "=" teile[2]) ": " \
             (teile[3] == "fps" ? "frames per second" : "CPU seconds per second")
+    if (teile[1] == "skalierung")
+        return "main menu, SDL12COMPAT_OPENGL_SCALING=0: " (teile[3] == "fps" ? "frames per second" : "CPU seconds per second")
+    if (s == "ltris") return "ltris (Debian), its menu: CPU seconds per second"
     return s
 }
 

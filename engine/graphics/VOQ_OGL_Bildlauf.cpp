@@ -359,7 +359,10 @@ void VOQ_OGL_Bildlauf::Drehen()
             rotationLastStep = rotationNow;
         }
     }
+}
 
+void VOQ_OGL_Bildlauf::Gedreht()
+{
     // The speed is the axis' z component, so a negative speed turns the other
     // way. A zero axis has no direction: a standing image keeps its angle about +z.
     const float achse = rotationSpeed != 0.0f ? rotationSpeed : 1.0f;
@@ -389,11 +392,17 @@ void VOQ_OGL_Bildlauf::Draw()
     if (!HatBild())
         return;
 
-    const int hw = drawWidth / 2;
-    const int hh = drawHeight / 2;
-    VOQ_OGL_Textur::Beginne(textures[animPos - 1], static_cast<float>(x + hw), static_cast<float>(y + hh), alpha);
     if (rotationOn)
         Drehen();
+    const unsigned int textur = textures[animPos - 1];
+    if (!VOQ_OGL_Textur::AendertPixel(textur, alpha))
+        return;
+
+    const int hw = drawWidth / 2;
+    const int hh = drawHeight / 2;
+    VOQ_OGL_Textur::Beginne(textur, static_cast<float>(x + hw), static_cast<float>(y + hh), alpha);
+    if (rotationOn)
+        Gedreht();
     VOQ_OGL_Textur::Quad(static_cast<float>(-hw), static_cast<float>(-hh), static_cast<float>(hw),
                          static_cast<float>(hh), sLinks, tOben, sRechts, tUnten);
 }

@@ -126,7 +126,9 @@ private:
     // False when a play-once run has just ended: that Draw draws nothing.
     bool SchritteAnimation();
     void Blenden();
+    // The rotation's step (also for a quad left out), then its matrix.
     void Drehen();
+    void Gedreht();
     bool HatBild() const;
     bool NimmSatz(const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen>& streifen, int breite,
                   int hoehe, int anzahl);

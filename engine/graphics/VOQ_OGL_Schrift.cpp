@@ -454,7 +454,7 @@ void VOQ_OGL_Schrift::DrawChar(char c, int pos, float px, float py)
     }
 
     const int glyphe = GlyphFuer(c, pos);
-    if (glyphe == KEINE_GLYPHE || !texturenBereit)
+    if (glyphe == KEINE_GLYPHE || !texturenBereit || !VOQ_OGL_Textur::AendertPixel(textures[glyphe], alpha))
         return;
     VOQ_OGL_Textur::Beginne(textures[glyphe], px + static_cast<float>(cx), py + static_cast<float>(cy), alpha);
     VOQ_OGL_Textur::Quad(0.0f, 0.0f, static_cast<float>(drawWidth), static_cast<float>(drawHeight), 0.0f, 0.0f,

@@ -5,11 +5,54 @@
 
 #include <GL/glu.h>
 
+#include <cstdlib>
 #include <memory>
 #include <new>
 
 namespace
 {
+// What a texture's pixels are, recorded by its name when it is uploaded.
+enum Deckung : unsigned char { UNBEKANNT, LEER, DECKEND, GEMISCHT };
+// Names beyond the table stay unknown: their quads are drawn, blended.
+const unsigned int NAMEN = 8192;
+unsigned char deckungen[NAMEN];
+bool blendeAus = false;
+// -1 until the environment has been asked.
+int sparsam = -1;
+
+bool Sparsam()
+{
+    if (sparsam < 0) {
+        const char* wert = std::getenv("QF_ALLES_ZEICHNEN");
+        sparsam = !(wert && wert[0] == '1');
+    }
+    return sparsam == 1;
+}
+
+void MerkeDeckung(unsigned int textur, Deckung deckung)
+{
+    if (textur < NAMEN)
+        deckungen[textur] = deckung;
+}
+
+Deckung DeckungVon(unsigned int textur)
+{
+    return textur < NAMEN ? static_cast<Deckung>(deckungen[textur]) : UNBEKANNT;
+}
+
+Deckung DeckungDer(const unsigned char* bgra, int breite, int hoehe)
+{
+    bool leer = true;
+    bool deckend = true;
+    const std::size_t pixel = static_cast<std::size_t>(breite) * static_cast<std::size_t>(hoehe);
+    for (std::size_t i = 0; i < pixel; ++i) {
+        const unsigned char a = bgra[4 * i + 3];
+        leer = leer && a == 0;
+        deckend = deckend && a == 255;
+    }
+    return leer ? LEER : deckend ? DECKEND : GEMISCHT;
+}
+
 const Uint32 MASKE_ROT = 0xff0000;
 const Uint32 MASKE_GRUEN = 0x00ff00;
 const Uint32 MASKE_BLAU = 0x0000ff;
@@ -39,12 +82,15 @@ int Zweierpotenz(int seite)
     return unten;
 }
 
-bool BaueMipmaps(int breite, int hoehe, const unsigned char* bgra)
+// `deckung`: what level 0, the one sampled, holds.
+bool BaueMipmaps(int breite, int hoehe, const unsigned char* bgra, Deckung& deckung)
 {
     const int zielBreite = Zweierpotenz(breite);
     const int zielHoehe = Zweierpotenz(hoehe);
-    if (zielBreite == breite && zielHoehe == hoehe)
+    if (zielBreite == breite && zielHoehe == hoehe) {
+        deckung = DeckungDer(bgra, breite, hoehe);
         return gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, breite, hoehe, GL_BGRA, GL_UNSIGNED_BYTE, bgra) == 0;
+    }
 
     // NOTE: Mesa's GLU 9.0 loses the last row when gluBuild2DMipmaps itself
     // scales only the width (200 x 32 comes out with a transparent bottom row).
@@ -57,6 +103,7 @@ bool BaueMipmaps(int breite, int hoehe, const unsigned char* bgra)
     if (gluScaleImage(GL_BGRA, breite, hoehe, GL_UNSIGNED_BYTE, bgra, zielBreite, zielHoehe, GL_UNSIGNED_BYTE,
                       skaliert.get()) != 0)
         return false;
+    deckung = DeckungDer(skaliert.get(), zielBreite, zielHoehe);
     return gluBuild2DMipmaps(GL_TEXTURE_2D, GL_RGBA, zielBreite, zielHoehe, GL_BGRA, GL_UNSIGNED_BYTE,
                              skaliert.get()) == 0;
 }
@@ -139,16 +186,22 @@ bool VOQ_OGL_Textur::IstDirektHochladbar(int breite, int hoehe)
 
 bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
 {
+    MerkeDeckung(textur, UNBEKANNT);
     VerwirfGLFehler();
     glBindTexture(GL_TEXTURE_2D, textur);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    Deckung deckung = UNBEKANNT;
     if (direkt) {
+        deckung = DeckungDer(bgra, breite, hoehe);
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, breite, hoehe, 0, GL_BGRA, GL_UNSIGNED_BYTE, bgra);
-    } else if (!BaueMipmaps(breite, hoehe, bgra)) {
+    } else if (!BaueMipmaps(breite, hoehe, bgra, deckung)) {
         return false;
     }
-    return glGetError() == GL_NO_ERROR;
+    if (glGetError() != GL_NO_ERROR)
+        return false;
+    MerkeDeckung(textur, deckung);
+    return true;
 }
 
 bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
@@ -161,12 +214,24 @@ bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, in
     return Hochladen(textur, arbeit->w, arbeit->h, puffer, direkt);
 }
 
+bool VOQ_OGL_Textur::AendertPixel(unsigned int textur, float alpha)
+{
+    if (!Sparsam())
+        return true;
+    return alpha > 0.0f && DeckungVon(textur) != LEER;
+}
+
 void VOQ_OGL_Textur::Beginne(unsigned int textur, float x, float y, float alpha)
 {
     glLoadIdentity();
     glBindTexture(GL_TEXTURE_2D, textur);
     glTranslatef(x, y, 0.0f);
     glColor4f(1.0f, 1.0f, 1.0f, alpha);
+    // Colours come out unchanged at alpha 1: the blend would only read the window to weigh it by 0.
+    if (Sparsam() && alpha >= 1.0f && DeckungVon(textur) == DECKEND) {
+        glDisable(GL_BLEND);
+        blendeAus = true;
+    }
 }
 
 void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
@@ -182,11 +247,19 @@ void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
     glTexCoord2f(sRechts, tOben);
     glVertex2f(rechts, oben);
     glEnd();
+    if (blendeAus) {
+        glEnable(GL_BLEND);
+        blendeAus = false;
+    }
 }
 
 void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
 {
-    if (anzahl <= 0 || !texturen || SDL_WasInit(SDL_INIT_VIDEO) == 0)
+    if (anzahl <= 0 || !texturen)
+        return;
+    for (int i = 0; i < anzahl; ++i)
+        MerkeDeckung(texturen[i], UNBEKANNT);
+    if (SDL_WasInit(SDL_INIT_VIDEO) == 0)
         return;
     glDeleteTextures(anzahl, texturen);
 }

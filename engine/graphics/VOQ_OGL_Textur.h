@@ -50,12 +50,20 @@ public:
     static bool Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
                         const int farbschluessel[3], unsigned char* puffer, bool direkt);
 
+    // Whether a quad of the texture at that alpha changes any pixel: not at
+    // alpha 0 or below (the blend keeps what is there), nor when the texture
+    // is all key colour. Owners leave such quads out, after their own steps.
+    // QF_ALLES_ZEICHNEN=1 in the environment draws every quad, blended, as
+    // before: the picture is the same either way, and a test compares the two.
+    static bool AendertPixel(unsigned int textur, float alpha);
+
     // Starts a drawing: identity matrix, texture bound, translated to (x, y),
-    // colour (1, 1, 1, alpha).
+    // colour (1, 1, 1, alpha). A texture without key colour at alpha 1 or more
+    // hides what is below it, blended or not, so blending is off for its quad.
     static void Beginne(unsigned int textur, float x, float y, float alpha);
 
     // One quad, corners top-left, bottom-left, bottom-right, top-right, each
-    // with its texture coordinate.
+    // with its texture coordinate; then blending is on again, as start-up set it.
     static void Quad(float links, float oben, float rechts, float unten,
                      float sLinks, float tOben, float sRechts, float tUnten);
 
