@@ -82,11 +82,12 @@ void VOQ_OGL_Bildlauf::Zuruecksetzen()
 
 void VOQ_OGL_Bildlauf::Freigeben()
 {
-    const bool hielt = satz != nullptr;
+    // The store looks at what it keeps only when the last image of a set lets go.
+    const bool zuletzt = satz && satz.use_count() <= 2;
     Zeige(nullptr);
     strip = nullptr;
     loaded = false;
-    if (hielt)
+    if (zuletzt)
         VOQ_OGL_Bildspeicher::Raeume();
 }
 
