@@ -47,14 +47,13 @@ int Bildtakt::LeseRate(const std::string& pfad)
     return rate < 0 ? -1 : rate;
 }
 
-std::uint32_t Bildtakt::Warten(Takt& takt, std::uint32_t jetzt, int rate, std::uint32_t mindestens)
+std::uint32_t Bildtakt::Warten(Takt& takt, std::uint32_t jetzt, int rate, std::uint32_t mindestens,
+                              unsigned long bilder)
 {
     if (rate <= 0)
         return mindestens;
-    // No time since the last pump returned: no frame was drawn in between (a
-    // screen's first pump right after the screen loop's), so no frame is due.
-    const bool ohneBild = jetzt <= takt.ende;
-    takt.ende = jetzt + mindestens;
+    const bool ohneBild = bilder == takt.bilder;
+    takt.bilder = bilder;
     if (ohneBild)
         return mindestens;
     const double periode = 1000.0 / rate;
@@ -64,13 +63,13 @@ std::uint32_t Bildtakt::Warten(Takt& takt, std::uint32_t jetzt, int rate, std::u
     if (rest > periode + 1.0)
         takt.faellig = rest = 0.0;
     const std::uint32_t warten = rest > mindestens ? static_cast<std::uint32_t>(rest) : mindestens;
-    takt.ende = jetzt + warten;
+    const double ende = static_cast<double>(jetzt) + warten;
     // A late frame moves the schedule on instead of rushing the next ones.
-    takt.faellig = (takt.faellig > takt.ende ? takt.faellig : takt.ende) + periode;
+    takt.faellig = (takt.faellig > ende ? takt.faellig : ende) + periode;
     return warten;
 }
 
-std::uint32_t Bildtakt::Pause(std::uint32_t jetzt, std::uint32_t mindestens)
+std::uint32_t Bildtakt::Pause(std::uint32_t jetzt, std::uint32_t mindestens, unsigned long bilder)
 {
     static int rate = -2;
     static Takt takt;
@@ -84,5 +83,5 @@ std::uint32_t Bildtakt::Pause(std::uint32_t jetzt, std::uint32_t mindestens)
         }
         VOQ_Log::Aus("Bildrate: " + std::to_string(rate) + " (" + woher + ")\n");
     }
-    return Warten(takt, jetzt, rate, mindestens);
+    return Warten(takt, jetzt, rate, mindestens, bilder);
 }

@@ -4,6 +4,7 @@
 #include "Globale.h"
 #include "Steuerkreuz.h"
 #include "VOQ_Log.h"
+#include "VOQ_OGL_Zeichenliste.h"
 #include "VOQ_Zaehler.h"
 
 #include <csignal>
@@ -50,6 +51,7 @@ bool Vollbildtaste(const SDL_Event& ereignis)
         return false;
     verschluckt = taste.sym;
     GAME_INIT.WechsleVollbild();
+    VOQ_OGL_Zeichenliste::Verwirf();
     return true;
 }
 
@@ -73,6 +75,9 @@ void NimmEreignisse()
             GAME_EINGABE.InputBuffer(ereignis.key.keysym.sym, 3, 0);
         else if (FokusGeht(ereignis))
             fokusVerloren = true;
+        // Uncovered or resized: what the window shows must be drawn again.
+        else if (ereignis.type == SDL_VIDEOEXPOSE || ereignis.type == SDL_VIDEORESIZE)
+            VOQ_OGL_Zeichenliste::Verwirf();
         // Everything else is dropped, the request to close the window too:
         // the program ends only through the main menu, or by a signal.
     }
@@ -153,5 +158,5 @@ void EreignisVerarbeitung()
         Mix_PlayMusic(music, 0);
 
     ++frames;
-    SDL_Delay(Bildtakt::Pause(SDL_GetTicks(), static_cast<Uint32>(ereignis_delay)));
+    SDL_Delay(Bildtakt::Pause(SDL_GetTicks(), static_cast<Uint32>(ereignis_delay), VOQ_OGL_Zeichenliste::Bilder()));
 }

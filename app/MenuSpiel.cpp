@@ -10,9 +10,8 @@
 #include "VOQ_CheckBox.h"
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Bildlauf.h"
+#include "VOQ_OGL_Zeichenliste.h"
 #include "VOQ_Quaderfall.h"
-
-#include "SDL_opengl.h"
 
 #include <cstdlib>
 #include <memory>
@@ -418,7 +417,7 @@ void Einzelbild(Spiel& spiel)
     Spielende(spiel);
     PauseUndAbbruch(spiel, bedienbar);
     ZeichneSchluss(spiel);
-    SDL_GL_SwapBuffers();
+    VOQ_OGL_Zeichenliste::Zeige();
 }
 }
 

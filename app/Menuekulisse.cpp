@@ -5,7 +5,7 @@
 #include "VOQ_Button.h"
 #include "VOQ_Zaehler.h"
 
-#include "SDL_opengl.h"
+#include "VOQ_OGL_Zeichenliste.h"
 
 namespace
 {
@@ -35,7 +35,7 @@ void Menuekulisse::Lade()
 void Menuekulisse::BeginneEinzelbild()
 {
     EreignisVerarbeitung();
-    glClear(GL_COLOR_BUFFER_BIT);
+    VOQ_OGL_Zeichenliste::Beginne();
 }
 
 void Menuekulisse::MaleGrund()
@@ -63,7 +63,7 @@ void Menuekulisse::SchliesseEinzelbild(VOQ_OGL_Bildlauf& schleier)
 {
     GAME_EINGABE.maus.Draw();
     schleier.Draw(0, 0);
-    SDL_GL_SwapBuffers();
+    VOQ_OGL_Zeichenliste::Zeige();
 }
 
 void Menuekulisse::RaeumeEingabe()

@@ -5,8 +5,7 @@
 #include "Gamepad.h"
 #include "Globale.h"
 #include "VOQ_Log.h"
-
-#include "SDL_opengl.h"
+#include "VOQ_OGL_Zeichenliste.h"
 
 #include <cstdlib>
 #include <ctime>
@@ -113,9 +112,9 @@ void Bildschirmschleife()
 {
     while (!done) {
         EreignisVerarbeitung();
-        glClear(GL_COLOR_BUFFER_BIT);
+        VOQ_OGL_Zeichenliste::Beginne();
         ZeigeBildschirm(menunummer);
-        SDL_GL_SwapBuffers();
+        VOQ_OGL_Zeichenliste::Zeige();
     }
 }
 

@@ -10,13 +10,18 @@ BEGIN {
     RUHE_VOR = 0.5
     RUHE_MIN = 1.5
     OFS = "\t"
-    ns = 0; nb = 0
+    ns = 0; nb = 0; np = 0
 }
 
 $1 == "A" { start_mono = $2; start_seit = $3 }
 $1 == "S" {
     ns++
     st[ns] = $2; cpu[ns] = $3; cpuh[ns] = $4; ah[ns] = $5; asp[ns] = $6; aa[ns] = $7; schlaf[ns] = $8
+}
+# The pump's sleep, once a frame: drawn (a swap follows) or kept on show.
+$1 == "P" {
+    np++
+    pt[np] = $2; pcpu[np] = $3; pcpuh[np] = $4; pah[np] = $5; pasp[np] = $6; paa[np] = $7
 }
 $1 == "B" {
     nb++
@@ -56,23 +61,25 @@ END {
         bis = (i < nb ? bt[i + 1] : st[ns]) - RUHE_VOR * 1e9
         if (bis - von < RUHE_MIN * 1e9) continue
         a = 0; b = 0
-        for (j = 1; j <= ns; j++) {
-            if (st[j] < von) continue
-            if (st[j] > bis) break
+        for (j = 1; j <= np; j++) {
+            if (pt[j] < von) continue
+            if (pt[j] > bis) break
             if (!a) a = j
             b = j
         }
         if (!a || b - a < 10) continue
         n = b - a
-        dauer = st[b] - st[a]
+        dauer = pt[b] - pt[a]
         s = bn[i]
         bilder[s] += n; zeit[s] += dauer
-        cpusum[s] += cpu[b] - cpu[a]; cpuhsum[s] += cpuh[b] - cpuh[a]
-        allocs[s] += ah[b] - ah[a]; spiel[s] += asp[b] - asp[a]; andere[s] += aa[b] - aa[a]
+        for (j = 1; j <= ns; j++)
+            if (st[j] > pt[a] && st[j] <= pt[b]) gezeichnet[s]++
+        cpusum[s] += pcpu[b] - pcpu[a]; cpuhsum[s] += pcpuh[b] - pcpuh[a]
+        allocs[s] += pah[b] - pah[a]; spiel[s] += pasp[b] - pasp[a]; andere[s] += paa[b] - paa[a]
         # The origins were counted from a little earlier on: per frame of that stretch.
-        for (j = vorher[i] + 1; j <= ns && st[j] < bt[i] + 2e9; j++) ;
-        ende = (i < nb ? vorher[i + 1] : ns)
-        hbilder[s] += ende - j
+        ende = (i < nb ? bt[i + 1] : pt[np])
+        for (j = 1; j <= np; j++)
+            if (pt[j] >= bt[i] + 2e9 && pt[j] < ende) hbilder[s]++
         split(hnamen[i], namen, " ")
         for (m in namen) {
             h = namen[m]
@@ -86,6 +93,7 @@ END {
         s = reihe[q]
         if (!(s in bekannt)) continue
         print "fps " s, sprintf("%.1f", bilder[s] / (zeit[s] / 1e9))
+        print "gezeichnet " s, sprintf("%.1f", gezeichnet[s] / (zeit[s] / 1e9))
         print "cpu " s, sprintf("%.2f %.2f", cpusum[s] / bilder[s] / 1e6, cpuhsum[s] / bilder[s] / 1e6)
         print "cpuwand " s, sprintf("%.2f", cpusum[s] / zeit[s])
         print "allocs " s, sprintf("%.2f %.1f %.1f", spiel[s] / bilder[s], allocs[s] / bilder[s], andere[s] / bilder[s])

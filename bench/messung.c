@@ -4,6 +4,8 @@
  *   - every buffer swap (SDL_GL_SwapBuffers): wall time, CPU time of the
  *     process and of its main thread, the heap allocations counted so far,
  *     and when the event pump last went to sleep (SDL_Delay);
+ *   - every sleep of the event pump, which sleeps once a frame, also for a
+ *     frame the game keeps on show without drawing it: the same figures;
  *   - every screen entry, from the game's log line "#o> Bildschirm N" (the
  *     game writes each log line with one fwrite), with the resident memory;
  *   - heap allocations (malloc, calloc, realloc and the aligned ones), in the
@@ -23,6 +25,7 @@
  *   A <t> <ns since the process start>        when this library was loaded
  *   B <t> <screen>                            a screen is entered
  *   S <t> <cpu> <cpu main> <allocs main> <allocs game> <allocs others> <sleep t>
+ *   P <t> <cpu> <cpu main> <allocs main> <allocs game> <allocs others>
  *   R <t> <VmRSS kB> <VmHWM kB>
  *   L <t> <text>                              a log line, its first 120 bytes
  *   H <t> <origin> <allocs>                   since the last B record
@@ -311,6 +314,13 @@ static void SchreibeHerkuenfte(long long jetzt)
     stellenAnzahl = 0;
 }
 
+/* "<kind> <t> <cpu> <cpu main> <allocs main> <allocs game> <allocs others>" */
+static void Zeitpunkt(char art, long long jetzt, char* zeile, size_t groesse)
+{
+    snprintf(zeile, groesse, "%c %lld %lld %lld %llu %llu %llu", art, jetzt, Uhr(CLOCK_PROCESS_CPUTIME_ID),
+             Uhr(CLOCK_THREAD_CPUTIME_ID), allocHaupt, allocSpiel, __atomic_load_n(&allocAndere, __ATOMIC_RELAXED));
+}
+
 void SDL_GL_SwapBuffers(void)
 {
     if (!echtesTauschen)
@@ -320,9 +330,9 @@ void SDL_GL_SwapBuffers(void)
         return;
     const long long jetzt = Uhr(CLOCK_MONOTONIC);
     char zeile[ZEILE];
-    snprintf(zeile, sizeof zeile, "S %lld %lld %lld %llu %llu %llu %lld\n", jetzt,
-             Uhr(CLOCK_PROCESS_CPUTIME_ID), Uhr(CLOCK_THREAD_CPUTIME_ID), allocHaupt, allocSpiel,
-             __atomic_load_n(&allocAndere, __ATOMIC_RELAXED), letzterSchlaf);
+    Zeitpunkt('S', jetzt, zeile, sizeof zeile);
+    const size_t laenge = strlen(zeile);
+    snprintf(zeile + laenge, sizeof zeile - laenge, " %lld\n", letzterSchlaf);
     Schreibe(zeile);
     if (!zuordnen && letzterBildschirm > 0 && jetzt - letzterBildschirm >= herkunftNach)
         zuordnen = 1;
@@ -333,6 +343,12 @@ void SDL_Delay(uint32_t ms)
     if (!echtesSchlafen)
         echtesSchlafen = (SchlafFn)dlsym(RTLD_NEXT, "SDL_Delay");
     letzterSchlaf = Uhr(CLOCK_MONOTONIC);
+    if (ausgabe >= 0) {
+        char zeile[ZEILE];
+        Zeitpunkt('P', letzterSchlaf, zeile, sizeof zeile - 1);
+        strcat(zeile, "\n");
+        Schreibe(zeile);
+    }
     echtesSchlafen(ms);
 }
 

@@ -63,6 +63,7 @@ function Zeilenname(s,    teile, wege) {
         return "enter " Bildschirm(wege[2]) " from " Bildschirm(wege[1]) ": entry / choice to first frame (ms)"
     }
     if (teile[1] == "fps") return Bildschirm(teile[2]) ": frames per second"
+    if (teile[1] == "gezeichnet") return Bildschirm(teile[2]) ": of these drawn, not kept on show"
     if (teile[1] == "cpu") return Bildschirm(teile[2]) ": CPU per frame, process / main thread (ms)"
     if (teile[1] == "cpuwand") return Bildschirm(teile[2]) ": CPU seconds per second"
     if (teile[1] == "allocs") return Bildschirm(teile[2]) ": heap allocations per frame, game code / main thread / other threads"
@@ -81,7 +82,7 @@ function Rang(s,    teile) {
     split(s, teile, " ")
     if (s == "start") return 0
     if (teile[1] == "wechsel") return 1
-    if (teile[1] == "fps" || teile[1] == "cpu" || teile[1] == "cpuwand" || teile[1] == "allocs" || teile[1] == "herkunft") return 2
+    if (teile[1] == "fps" || teile[1] == "gezeichnet" || teile[1] == "cpu" || teile[1] == "cpuwand" || teile[1] == "allocs" || teile[1] == "herkunft") return 2
     if (s == "hwm") return 3
     return 4
 }

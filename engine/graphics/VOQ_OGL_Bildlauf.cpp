@@ -7,7 +7,6 @@
 #include "VOQ_Zeit.h"
 
 #include "SDL.h"
-#include "SDL_opengl.h"
 
 #include <cstdint>
 #include <memory>
@@ -367,7 +366,7 @@ void VOQ_OGL_Bildlauf::Gedreht()
     // The speed is the axis' z component, so a negative speed turns the other
     // way. A zero axis has no direction: a standing image keeps its angle about +z.
     const float achse = rotationSpeed != 0.0f ? rotationSpeed : 1.0f;
-    glRotatef(shownAngle, 0.0f, 0.0f, achse);
+    VOQ_OGL_Textur::Drehe(shownAngle, achse);
 }
 
 bool VOQ_OGL_Bildlauf::HatBild() const

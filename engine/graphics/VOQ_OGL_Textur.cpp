@@ -1,5 +1,7 @@
 #include "VOQ_OGL_Textur.h"
 
+#include "VOQ_OGL_Zeichenliste.h"
+
 #include "SDL.h"
 #include "SDL_opengl.h"
 
@@ -16,18 +18,8 @@ enum Deckung : unsigned char { UNBEKANNT, LEER, DECKEND, GEMISCHT };
 // Names beyond the table stay unknown: their quads are drawn, blended.
 const unsigned int NAMEN = 8192;
 unsigned char deckungen[NAMEN];
-bool blendeAus = false;
-// -1 until the environment has been asked.
-int sparsam = -1;
-
-bool Sparsam()
-{
-    if (sparsam < 0) {
-        const char* wert = std::getenv("QF_ALLES_ZEICHNEN");
-        sparsam = !(wert && wert[0] == '1');
-    }
-    return sparsam == 1;
-}
+// The quad being described, from Beginne to Quad.
+VOQ_OGL_Zeichenliste::Zug zug;
 
 void MerkeDeckung(unsigned int textur, Deckung deckung)
 {
@@ -187,6 +179,8 @@ bool VOQ_OGL_Textur::IstDirektHochladbar(int breite, int hoehe)
 bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
 {
     MerkeDeckung(textur, UNBEKANNT);
+    // A name may come back with other pixels: the frame on show can't be kept.
+    VOQ_OGL_Zeichenliste::Verwirf();
     VerwirfGLFehler();
     glBindTexture(GL_TEXTURE_2D, textur);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
@@ -216,27 +210,53 @@ bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, in
 
 bool VOQ_OGL_Textur::AendertPixel(unsigned int textur, float alpha)
 {
-    if (!Sparsam())
+    if (!VOQ_OGL_Zeichenliste::Sparsam())
         return true;
     return alpha > 0.0f && DeckungVon(textur) != LEER;
 }
 
 void VOQ_OGL_Textur::Beginne(unsigned int textur, float x, float y, float alpha)
 {
-    glLoadIdentity();
-    glBindTexture(GL_TEXTURE_2D, textur);
-    glTranslatef(x, y, 0.0f);
-    glColor4f(1.0f, 1.0f, 1.0f, alpha);
-    // Colours come out unchanged at alpha 1: the blend would only read the window to weigh it by 0.
-    if (Sparsam() && alpha >= 1.0f && DeckungVon(textur) == DECKEND) {
-        glDisable(GL_BLEND);
-        blendeAus = true;
-    }
+    zug = VOQ_OGL_Zeichenliste::Zug();
+    zug.textur = textur;
+    zug.x = x;
+    zug.y = y;
+    zug.alpha = alpha;
+}
+
+void VOQ_OGL_Textur::Drehe(float winkel, float achse)
+{
+    zug.winkel = winkel;
+    zug.achse = achse;
 }
 
 void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
                           float sLinks, float tOben, float sRechts, float tUnten)
 {
+    const float ecken[4] = {links, oben, rechts, unten};
+    const float koordinaten[4] = {sLinks, tOben, sRechts, tUnten};
+    for (int i = 0; i < 4; ++i) {
+        zug.ecken[i] = ecken[i];
+        zug.koordinaten[i] = koordinaten[i];
+    }
+    VOQ_OGL_Zeichenliste::Nimm(zug);
+}
+
+void VOQ_OGL_Textur::Male(const VOQ_OGL_Zeichenliste::Zug& z)
+{
+    glLoadIdentity();
+    glBindTexture(GL_TEXTURE_2D, z.textur);
+    glTranslatef(z.x, z.y, 0.0f);
+    if (z.achse != 0.0f)
+        glRotatef(z.winkel, 0.0f, 0.0f, z.achse);
+    glColor4f(1.0f, 1.0f, 1.0f, z.alpha);
+    // Colours come out unchanged at alpha 1: the blend would only read the window to weigh it by 0.
+    const bool blendeAus = VOQ_OGL_Zeichenliste::Sparsam() && z.alpha >= 1.0f && DeckungVon(z.textur) == DECKEND;
+    if (blendeAus)
+        glDisable(GL_BLEND);
+    const float links = z.ecken[0], oben = z.ecken[1], rechts = z.ecken[2], unten = z.ecken[3];
+    const float sLinks = z.koordinaten[0], tOben = z.koordinaten[1];
+    const float sRechts = z.koordinaten[2], tUnten = z.koordinaten[3];
     glBegin(GL_QUADS);
     glTexCoord2f(sLinks, tOben);
     glVertex2f(links, oben);
@@ -247,10 +267,8 @@ void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
     glTexCoord2f(sRechts, tOben);
     glVertex2f(rechts, oben);
     glEnd();
-    if (blendeAus) {
+    if (blendeAus)
         glEnable(GL_BLEND);
-        blendeAus = false;
-    }
 }
 
 void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
@@ -259,6 +277,7 @@ void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
         return;
     for (int i = 0; i < anzahl; ++i)
         MerkeDeckung(texturen[i], UNBEKANNT);
+    VOQ_OGL_Zeichenliste::Verwirf();
     if (SDL_WasInit(SDL_INIT_VIDEO) == 0)
         return;
     glDeleteTextures(anzahl, texturen);

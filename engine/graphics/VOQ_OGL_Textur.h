@@ -4,6 +4,11 @@
 
 struct SDL_Surface;
 
+namespace VOQ_OGL_Zeichenliste
+{
+struct Zug;
+}
+
 // The OpenGL sequences that images and fonts share: the working surface of one
 // frame or glyph cell, its pixels as blue-green-red-alpha with the colour key,
 // the texture upload and the textured quad.
@@ -53,19 +58,23 @@ public:
     // Whether a quad of the texture at that alpha changes any pixel: not at
     // alpha 0 or below (the blend keeps what is there), nor when the texture
     // is all key colour. Owners leave such quads out, after their own steps.
-    // QF_ALLES_ZEICHNEN=1 in the environment draws every quad, blended, as
-    // before: the picture is the same either way, and a test compares the two.
+    // With QF_ALLES_ZEICHNEN=1 (VOQ_OGL_Zeichenliste::Sparsam) every quad is
+    // drawn, blended: the picture is the same either way, and a test compares.
     static bool AendertPixel(unsigned int textur, float alpha);
 
-    // Starts a drawing: identity matrix, texture bound, translated to (x, y),
-    // colour (1, 1, 1, alpha). A texture without key colour at alpha 1 or more
-    // hides what is below it, blended or not, so blending is off for its quad.
+    // Describes a quad of the frame (VOQ_OGL_Zeichenliste): the texture,
+    // translated to (x, y), colour (1, 1, 1, alpha); Drehe turns it about the
+    // z axis; Quad gives its corners, top-left, bottom-left, bottom-right,
+    // top-right, each with its texture coordinate, and adds it to the frame.
     static void Beginne(unsigned int textur, float x, float y, float alpha);
-
-    // One quad, corners top-left, bottom-left, bottom-right, top-right, each
-    // with its texture coordinate; then blending is on again, as start-up set it.
+    static void Drehe(float winkel, float achse);
     static void Quad(float links, float oben, float rechts, float unten,
                      float sLinks, float tOben, float sRechts, float tUnten);
+
+    // Draws a quad with the start-up's state. A texture without key colour at
+    // alpha 1 or more hides what is below it, blended or not, so blending is
+    // off for that quad and on again after it.
+    static void Male(const VOQ_OGL_Zeichenliste::Zug& zug);
 
     // Deletes texture names, but only while the video system (and with it the
     // OpenGL context) is still up; after SDL_Quit the context is gone and took

@@ -5,6 +5,7 @@
 #include "TestUhr.h"
 #include "VOQ_OGL_Bildlauf.h"
 #include "VOQ_OGL_Bildspeicher.h"
+#include "VOQ_OGL_Zeichenliste.h"
 
 #include "SDL.h"
 #include "SDL_opengl.h"
@@ -17,6 +18,7 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 namespace
 {
@@ -187,6 +189,49 @@ TEST_F(Bild, BilderFolgenDerZeitImmerWiederOderEinmal)
         b.Draw(0, 0);
     }
     EXPECT_EQ(".", Zeige(b, 0, 0, {{4, 4}}));
+}
+
+// A frame the window already shows is neither drawn nor swapped again; any
+// change of a quad, pixels loaded under a texture name, or a window uncovered
+// has it drawn.
+TEST_F(Bild, NurEinGeaendertesBildWirdGezeichnet)
+{
+    using VOQ_OGL_Zeichenliste::Zug;
+    const auto zeige = [](std::initializer_list<Zug> zuege) {
+        VOQ_OGL_Zeichenliste::Beginne();
+        for (const Zug& z : zuege)
+            VOQ_OGL_Zeichenliste::Nimm(z);
+        return VOQ_OGL_Zeichenliste::Zeige();
+    };
+    Zug zug;
+    zug.textur = 1;
+    zug.achse = 1.0f;
+    for (int i = 0; i < 4; ++i)
+        zug.ecken[i] = zug.koordinaten[i] = static_cast<float>(i);
+    VOQ_OGL_Zeichenliste::Verwirf();
+    EXPECT_TRUE(zeige({zug}));
+    EXPECT_FALSE(zeige({zug}));
+    EXPECT_TRUE(zeige({zug, zug}));
+    EXPECT_TRUE(zeige({zug}));
+    std::vector<Zug> anders(14, zug);
+    float Zug::*const werte[] = {&Zug::x, &Zug::y, &Zug::alpha, &Zug::winkel, &Zug::achse};
+    for (int i = 0; i < 5; ++i)
+        anders[i].*werte[i] += 0.5f;
+    for (int i = 0; i < 4; ++i) {
+        anders[5 + i].ecken[i] += 0.5f;
+        anders[9 + i].koordinaten[i] += 0.5f;
+    }
+    anders[13].textur = 2;
+    for (const Zug& z : anders) {
+        EXPECT_TRUE(zeige({z}));
+        EXPECT_TRUE(zeige({zug}));
+    }
+    VOQ_OGL_Bildlauf b;
+    ASSERT_TRUE(Lade(b, "neu", NeueFlaeche(16, 16, ROT)));
+    EXPECT_TRUE(zeige({zug}));
+    VOQ_OGL_Zeichenliste::Verwirf();
+    EXPECT_TRUE(zeige({zug}));
+    EXPECT_FALSE(zeige({zug}));
 }
 
 TEST_F(Bild, EinUndAusblendenInHundertSchritten)

@@ -1,6 +1,7 @@
 #include "GrafikHilfe.h"
 
 #include "VOQ_OGL_Init.h"
+#include "VOQ_OGL_Zeichenliste.h"
 
 #include "SDL.h"
 #include "SDL_opengl.h"
@@ -61,6 +62,7 @@ bool StarteVideo(int breite, int hoehe)
 
 void Leere(const Farbe& f)
 {
+    VOQ_OGL_Zeichenliste::Beginne();
     glClearColor(f.r / 255.0f, f.g / 255.0f, f.b / 255.0f, 1.0f);
     glClear(GL_COLOR_BUFFER_BIT);
 }
@@ -100,6 +102,7 @@ void SchreibeDatei(const std::string& pfad, const std::string& inhalt)
 
 Farbe Pixel(int x, int y)
 {
+    VOQ_OGL_Zeichenliste::Male();
     unsigned char p[4] = {0, 0, 0, 0};
     glReadPixels(x, FensterHoehe() - 1 - y, 1, 1, GL_RGBA, GL_UNSIGNED_BYTE, p);
     return Farbe{p[0], p[1], p[2]};
@@ -126,6 +129,7 @@ bool Bildschirmfoto(const std::string& pfad)
     SDL_Surface* bild = schirm ? NeueFlaeche(schirm->w, schirm->h, SCHWARZ) : nullptr;
     if (!bild)
         return false;
+    VOQ_OGL_Zeichenliste::Male();
     // Row by row, as OpenGL counts rows from the bottom.
     glPixelStorei(GL_PACK_ALIGNMENT, 1);
     for (int zeile = 0; zeile < bild->h; ++zeile)

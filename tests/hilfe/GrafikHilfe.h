@@ -32,7 +32,7 @@ const Farbe TUERKIS{0, 255, 255};
 
 // Opens the window as the game does (VOQ_OGL_Init::InitVideo, windowed, 32 bits).
 bool StarteVideo(int breite, int hoehe);
-// Clears the frame to a colour.
+// Starts a frame cleared to a colour (quads not yet drawn are dropped).
 void Leere(const Farbe& f);
 
 // A 24-bit surface filled with one colour; rectangles painted on it.

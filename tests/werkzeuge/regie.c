@@ -2,8 +2,9 @@
  * game on a virtual clock and plays a scenario into it. Never part of the game.
  *
  * - Clock: SDL_GetTicks answers virtual milliseconds; SDL_Delay adds to them
- *   and returns at once; each SDL_GL_SwapBuffers adds the frame step (16 ms
- *   unless the scenario says otherwise). time() is a fixed day plus the
+ *   and returns at once. The event pump sleeps once a frame, drawn or kept on
+ *   show: its sleep adds the frame's work as well (16 ms unless the scenario
+ *   says otherwise). time() is a fixed day plus the
  *   virtual seconds (read with TZ=UTC). rand() and srand() get a state of
  *   their own (glibc's algorithm): the module player draws random() from the
  *   audio thread at its own pace, which would shift the pieces from run to run.
@@ -11,9 +12,13 @@
  *   key state; the pointer and its left button (SDL_WarpMouse moves the
  *   scripted pointer); controller lines appended to the simulated
  *   controller's command file (QF_JOYSTICK_BEFEHLE), read in the event pump.
- * - Screenshots (PPM) of the frame about to be swapped. Frames nobody looks
- *   at are drawn into one pixel (scissor), which spares the software renderer
- *   most of its work; QF_REGIE_ALLES=1 draws every frame whole.
+ * - Screenshots (PPM) of the frame due: read before its swap, or, when the
+ *   game keeps the frame on show without drawing it, from the buffer it was
+ *   last drawn into, as the next pump begins. Frames nobody looks at are
+ *   drawn into one pixel (scissor), which spares the software renderer most
+ *   of its work; then a due screenshot reports the window uncovered
+ *   (SDL_VIDEOEXPOSE), so the game draws that frame whole.
+ *   QF_REGIE_ALLES=1 draws every frame whole and reports nothing.
  * - Journal (QF_REGIE_AUS/journal), lines "<ms> <what>": the game's log lines,
  *   each sound effect played (named by its WAV file), music paused and
  *   resumed, pointer moves, screenshots, probes, bad script lines. A game
@@ -73,6 +78,9 @@ static int zeigerX = 512, zeigerY = 384, maustaste, haltebilder, alles, voll = 1
 /* Key events waiting for the game: the symbol, negative for a release. */
 static int wartend[WARTEND], wartendVon, wartendBis;
 static const char* fotoName;
+/* The pump that took the screenshot's order has slept: its frame is over by
+ * the next pump. */
+static int fotoNachSchlaf, pumpeLaeuft;
 static unsigned long bilder;
 static FILE* journal;
 static char ordner[400], befehle[400], pfad[512];
@@ -243,6 +251,36 @@ static void Probe(void)
     Notiere("probe %ld %ld %lu", resident * (sysconf(_SC_PAGESIZE) / 1024), fds, bilder);
 }
 
+/* Whole frames only while a screenshot is due. */
+static void Schere(void)
+{
+    const int brauchen = alles || fotoName;
+    void (*an)(GLenum) = Gl(brauchen ? "glDisable" : "glEnable");
+    void (*schere)(GLint, GLint, GLsizei, GLsizei) = Gl("glScissor");
+    if (brauchen != voll && an && schere) {
+        schere(0, 0, 1, 1);
+        an(GL_SCISSOR_TEST);
+        voll = brauchen;
+    }
+}
+
+static void Fotografiere(void);
+
+static void Fotoauftrag(const char* name)
+{
+    int (*melde)(SDL_Event*) = Echt("SDL_PushEvent");
+    SDL_Event aufgedeckt;
+    memset(&aufgedeckt, 0, sizeof aufgedeckt);
+    aufgedeckt.type = SDL_VIDEOEXPOSE;
+    fotoName = name;
+    fotoNachSchlaf = 0;
+    if (alles)
+        return;
+    Schere();
+    if (!melde || melde(&aufgedeckt) != 0)
+        Notiere("FEHLER kein Aufdecken fuer %s", name);
+}
+
 static void Fuehre(const Auftrag* a)
 {
     FILE* f = NULL;
@@ -251,7 +289,7 @@ static void Fuehre(const Auftrag* a)
     case TASTE_AUF: Warte(-a->a); break;
     case ZEIGER: zeigerX = a->a, zeigerY = a->b; break;
     case MAUS: maustaste = a->a, haltebilder = a->b; break;
-    case FOTO: fotoName = a->text; break;
+    case FOTO: Fotoauftrag(a->text); break;
     case SCHRITT: schritt = (uint32_t)a->a; break;
     case PROBE: Probe(); break;
     case SIGNAL: raise(a->a); break;
@@ -275,6 +313,11 @@ static void Fuehre(const Auftrag* a)
 int SDL_PollEvent(SDL_Event* ereignis)
 {
     int (*echt)(SDL_Event*) = Echt("SDL_PollEvent");
+    if (!pumpeLaeuft && fotoName && fotoNachSchlaf) {
+        Fotografiere();
+        fotoName = NULL;
+    }
+    pumpeLaeuft = 1;
     while (naechster < anzahl && auftraege[naechster].zeit <= Jetzt())
         Fuehre(&auftraege[naechster++]);
     if (wartendVon == wartendBis)
@@ -322,7 +365,16 @@ Uint32 SDL_GetTicks(void)
 
 void SDL_Delay(Uint32 ms)
 {
-    __atomic_add_fetch(&jetzt, ms, __ATOMIC_RELAXED);
+    pumpeLaeuft = 0;
+    fotoNachSchlaf = fotoName != NULL;
+    /* A click lets go after its frames, however long they are. */
+    if (haltebilder > 0 && --haltebilder == 0)
+        maustaste = 0;
+    __atomic_add_fetch(&jetzt, ms + schritt, __ATOMIC_RELAXED);
+    if (Jetzt() > schluss) {
+        Notiere("FEHLER das Spiel endet nicht");
+        _exit(3);
+    }
 }
 
 time_t time(time_t* t)
@@ -374,21 +426,6 @@ static void Fotografiere(void)
     Notiere("foto %s", fotoName);
 }
 
-/* Whole frames only from shortly before a screenshot is due until it is taken. */
-static void Schere(void)
-{
-    int brauchen = alles || fotoName;
-    for (int i = naechster; !brauchen && i < anzahl && auftraege[i].zeit <= Jetzt() + 2 * schritt + 2; ++i)
-        brauchen = auftraege[i].art == FOTO;
-    void (*an)(GLenum) = Gl(brauchen ? "glDisable" : "glEnable");
-    void (*schere)(GLint, GLint, GLsizei, GLsizei) = Gl("glScissor");
-    if (brauchen != voll && an && schere) {
-        schere(0, 0, 1, 1);
-        an(GL_SCISSOR_TEST);
-        voll = brauchen;
-    }
-}
-
 void SDL_GL_SwapBuffers(void)
 {
     void (*echt)(void) = Echt("SDL_GL_SwapBuffers");
@@ -398,15 +435,7 @@ void SDL_GL_SwapBuffers(void)
     if (echt)
         echt();
     ++bilder;
-    /* A click lets go after its frames, however long they are. */
-    if (haltebilder > 0 && --haltebilder == 0)
-        maustaste = 0;
-    __atomic_add_fetch(&jetzt, schritt, __ATOMIC_RELAXED);
     Schere();
-    if (Jetzt() > schluss) {
-        Notiere("FEHLER das Spiel endet nicht");
-        _exit(3);
-    }
 }
 
 /* The log as journal lines; a line written in pieces is joined first. */
