@@ -26,8 +26,7 @@ $1 == "P" {
 $1 == "B" {
     nb++
     bt[nb] = $2; bn[nb] = $3
-    # Swaps before this entry: the last is the screen loop's own pass, the one
-    # before it ends the frame in which the choice was made.
+    # Swaps before this entry: the last is the screen loop's own pass.
     vorher[nb] = ns
 }
 $1 == "R" { if ($4 > hwm) hwm = $4 }
@@ -53,7 +52,13 @@ END {
         # frame's event pump going to sleep; then that frame is drawn.
         eintritt = schlaf[erstes] - bt[i]
         if (eintritt < 0) continue
-        print "wechsel " bn[i - 1] ">" bn[i], ms(eintritt) " " ms(st[erstes] - st[k - 1])
+        # The choice: from the start of the frame it was made in (the last
+        # pump before the screen loop's own frame woke) to the new screen's
+        # first frame, swapped.
+        wahl = 0
+        for (j = 1; j <= np && pt[j] < st[k]; j++) wahl = pt[j]
+        if (!wahl) continue
+        print "wechsel " bn[i - 1] ">" bn[i], ms(eintritt) " " ms(st[erstes] - wahl)
     }
 
     for (i = 1; i <= nb; i++) {

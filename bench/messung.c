@@ -4,8 +4,9 @@
  *   - every buffer swap (SDL_GL_SwapBuffers): wall time, CPU time of the
  *     process and of its main thread, the heap allocations counted so far,
  *     and when the event pump last went to sleep (SDL_Delay);
- *   - every sleep of the event pump, which sleeps once a frame, also for a
- *     frame the game keeps on show without drawing it: the same figures;
+ *   - the end of every sleep of the event pump, which sleeps once a frame,
+ *     also for a frame the game keeps on show without drawing it: the same
+ *     figures (a frame begins there);
  *   - every screen entry, from the game's log line "#o> Bildschirm N" (the
  *     game writes each log line with one fwrite), with the resident memory;
  *   - heap allocations (malloc, calloc, realloc and the aligned ones), in the
@@ -343,13 +344,13 @@ void SDL_Delay(uint32_t ms)
     if (!echtesSchlafen)
         echtesSchlafen = (SchlafFn)dlsym(RTLD_NEXT, "SDL_Delay");
     letzterSchlaf = Uhr(CLOCK_MONOTONIC);
+    echtesSchlafen(ms);
     if (ausgabe >= 0) {
         char zeile[ZEILE];
-        Zeitpunkt('P', letzterSchlaf, zeile, sizeof zeile - 1);
+        Zeitpunkt('P', Uhr(CLOCK_MONOTONIC), zeile, sizeof zeile - 1);
         strcat(zeile, "\n");
         Schreibe(zeile);
     }
-    echtesSchlafen(ms);
 }
 
 static void Bildschirm(const char* text, size_t laenge)

@@ -59,6 +59,21 @@ for weg in 1 2; do                                # the second time while paused
     kill $! && wait $!
     xdotool windowactivate --sync "$fenster"
 done
+# The paused picture stands still, once the game's fade-in is over, but for
+# the clock, which has it drawn each second; uncovered, it is drawn at once.
+# Three times, at other moments of the clock's second.
+gleich() { test "$(compare -metric AE "$(qf_bild "$1")" "$(qf_bild "$2")" null: 2>&1)" -lt 20000; }
+for versuch in $(seq 20); do
+    import -window "$fenster" "$(qf_bild vorher)" && sleep 0.3 && import -window "$fenster" "$(qf_bild pause)"
+    gleich vorher pause && break
+done
+for weg in 1 2 3; do
+    xlogo -geometry 400x400+700+500 2>/dev/null &
+    xdotool search --sync --class xlogo >/dev/null && sleep 0.$weg && kill $! && wait $!
+    sleep 0.2 && import -window "$fenster" "$(qf_bild aufgedeckt)"
+    qf_pruefe "aufgedeckt neu gezeichnet" gleich pause aufgedeckt
+done
+xdotool windowactivate --sync "$fenster"
 xdotool key Escape
 qf_warte_auf_log "#o> MenuSpiel - weiter" 10
 qf_pruefe "eine Pause, einmal weiter" test "$(qf_zaehle_log "#o> MenuSpiel - ")" -eq 3
