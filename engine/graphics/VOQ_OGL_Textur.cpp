@@ -7,7 +7,6 @@
 
 #include <GL/glu.h>
 
-#include <cstdlib>
 #include <memory>
 #include <new>
 
@@ -233,12 +232,14 @@ void VOQ_OGL_Textur::Drehe(float winkel, float achse)
 void VOQ_OGL_Textur::Quad(float links, float oben, float rechts, float unten,
                           float sLinks, float tOben, float sRechts, float tUnten)
 {
-    const float ecken[4] = {links, oben, rechts, unten};
-    const float koordinaten[4] = {sLinks, tOben, sRechts, tUnten};
-    for (int i = 0; i < 4; ++i) {
-        zug.ecken[i] = ecken[i];
-        zug.koordinaten[i] = koordinaten[i];
-    }
+    zug.ecken[0] = links;
+    zug.ecken[1] = oben;
+    zug.ecken[2] = rechts;
+    zug.ecken[3] = unten;
+    zug.koordinaten[0] = sLinks;
+    zug.koordinaten[1] = tOben;
+    zug.koordinaten[2] = sRechts;
+    zug.koordinaten[3] = tUnten;
     VOQ_OGL_Zeichenliste::Nimm(zug);
 }
 
