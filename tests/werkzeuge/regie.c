@@ -268,14 +268,14 @@ static void Fotografiere(void);
 
 static void Fotoauftrag(const char* name)
 {
-    int (*melde)(SDL_Event*) = Echt("SDL_PushEvent");
-    SDL_Event aufgedeckt;
-    memset(&aufgedeckt, 0, sizeof aufgedeckt);
-    aufgedeckt.type = SDL_VIDEOEXPOSE;
     fotoName = name;
     fotoNachSchlaf = 0;
     if (alles)
         return;
+    int (*melde)(SDL_Event*) = Echt("SDL_PushEvent");
+    SDL_Event aufgedeckt;
+    memset(&aufgedeckt, 0, sizeof aufgedeckt);
+    aufgedeckt.type = SDL_VIDEOEXPOSE;
     Schere();
     if (!melde || melde(&aufgedeckt) != 0)
         Notiere("FEHLER kein Aufdecken fuer %s", name);
