@@ -27,7 +27,7 @@ test-normal: build spielverzeichnis
 # it takes the pictures and sounds from the normal tree instead of generating
 # them again.
 san-build: build
-	cmake -S . -B $(SANBUILD) -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 \
+	cmake -S . -B $(SANBUILD) -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ \
 		-DCMAKE_BUILD_TYPE=Debug -DCMAKE_C_FLAGS_DEBUG="-g -O1" -DCMAKE_CXX_FLAGS_DEBUG="-g -O1" \
 		-DQF_FUZZ=ON -DQF_DATEN_VON=$(abspath $(BUILD))/daten
 	cmake --build $(SANBUILD) -j $(JOBS)

@@ -28,8 +28,9 @@ export QF_FUZZ_TMP="$lauf" TMPDIR="$lauf"
 export ASAN_OPTIONS="intercept_tls_get_addr=0${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
 export LSAN_OPTIONS="suppressions=$quelle/../sanitizer/lsan.supp:print_suppressions=0${LSAN_OPTIONS:+:$LSAN_OPTIONS}"
 export UBSAN_OPTIONS="print_stacktrace=1${UBSAN_OPTIONS:+:$UBSAN_OPTIONS}"
-symbolisierer=/usr/lib/llvm-14/bin/llvm-symbolizer
-[ ! -x $symbolisierer ] || export ASAN_SYMBOLIZER_PATH=$symbolisierer
+# The release's default llvm-symbolizer (package llvm), for readable reports.
+symbolisierer=$(command -v llvm-symbolizer || true)
+[ -z "$symbolisierer" ] || export ASAN_SYMBOLIZER_PATH="$symbolisierer"
 
 bestanden=0 gescheitert=0
 for ziel in $ziele; do
