@@ -20,7 +20,17 @@ for datei in einstellungen.konfig quaderfall.dll; do
 done
 
 qf_pruefe "desktop-file-validate" desktop-file-validate "$desktop"
-qf_pruefe "appstreamcli validate --strict" appstreamcli validate --no-net --strict --pedantic "$metainfo"
+# The strictest validation, but for one thing no file can give both releases:
+# the <developer> element that AppStream 1.0 (Debian 13) asks for instead of
+# <developer_name> is unknown to 0.16 (Debian 12), which rejects it. Those two
+# hints count as pedantic where the installed appstreamcli knows them.
+nachsicht=""
+for hinweis in developer-name-tag-deprecated developer-info-missing; do
+    appstreamcli validate --no-net --override="$hinweis=pedantic" /dev/null 2>&1 | grep -q "not recognized" \
+        || nachsicht="${nachsicht:+$nachsicht,}$hinweis=pedantic"
+done
+qf_pruefe "appstreamcli validate --strict" \
+    appstreamcli validate --no-net --strict --pedantic ${nachsicht:+--override="$nachsicht"} "$metainfo"
 qf_pruefe "Exec= ist der Starter" grep -qx "Exec=$(basename "$starter")" "$desktop"
 qf_pruefe "Metadaten nennen den Desktop-Eintrag" \
     grep -qF ">$(basename "$desktop")</launchable>" "$metainfo"
