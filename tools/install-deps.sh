@@ -34,6 +34,12 @@ else
     exit 1
 fi
 export DEBIAN_FRONTEND=noninteractive
-$als apt-get update
+# apt's and dpkg's own lines only when something fails.
+protokoll=$(mktemp)
+trap 'rm -f "$protokoll"' EXIT
 # shellcheck disable=SC2086
-$als apt-get install -y --no-install-recommends $fehlend
+if ! { $als apt-get update && $als apt-get install -y --no-install-recommends $fehlend; } >"$protokoll" 2>&1; then
+    tail -n 30 "$protokoll" >&2
+    exit 1
+fi
+echo "Installiert: $(echo $fehlend | wc -w) Pakete"

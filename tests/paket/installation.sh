@@ -45,7 +45,7 @@ symbol=$(sed -n 's/^Icon=//p' "$desktop")
 for n in 16 32 48 64 128 256; do
     png=$praefix/share/icons/hicolor/${n}x$n/apps/$symbol.png
     qf_pruefe "Symbol ${n}x$n mit Alphakanal" \
-        test "$(identify -format '%w %h %[channels]' "$png")" = "$n $n srgba"
+        test "$(identify -format '%w %h %[channels]' "$png" | cut -d' ' -f1-3)" = "$n $n srgba"
     ecke=$(convert "$png" -format '%[fx:int(255*p{0,0}.a)]' info:)
     mitte=$(convert "$png" -format '%[fx:int(255*p{'$((n / 2)),$((n / 2))'}.a)]' info:)
     qf_pruefe "Symbol ${n}x$n: Ecke durchsichtig, Mitte deckend" test "$ecke,$mitte" = "0,255"
