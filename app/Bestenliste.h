@@ -10,18 +10,26 @@
 const int BESTENLISTE_PLAETZE = 10;
 extern const char* const BESTENLISTE_DATEI;
 
+// The most of the file that is read: ten records of the longest name a text
+// field takes and the longest score, with room to spare for the line breaks
+// and indents of a list kept by hand. What lies beyond is ignored, as what
+// follows the tenth record.
+const int BESTENLISTE_HOECHSTENS_BYTES = 16 * 1024;
+
 // Reads the file into namen (ten empty strings, characters are appended) and
 // punkte (ten ints, the first `result` of them are set). The answer is the
-// number of records, each ended by ";"; white space in the file is skipped, so
-// a name stored with blanks comes back without them; an unterminated tail is
-// no record. 0 when the file can't be opened.
+// number of records, each ended by ";"; a last record without its ";" counts
+// when it has its "|" and a score. Blanks belong to the names; line breaks and
+// tabs are skipped, inside records too, and so is white space in a score.
+// 0 when the file can't be opened.
 int LeseBestenliste(std::string* namen, int* punkte);
 
 // Replaces the file's content with the first anzahl records (0 to 10). A name
-// loses any "|" and ";", which would break the records. The list is written
-// into a new file beside the old one and then renamed over it, so a crash or a
-// full disk leaves the old list whole; a list that is a symbolic link is
-// written where the link points, and the new file keeps the old one's
+// loses any "|" and ";", which would break the records, and the line breaks
+// and tabs the reader skips. The list is written into a new file beside the
+// old one and then renamed over it, so a crash or a full disk leaves the old
+// list whole; a list that is a symbolic link (or a chain of them) is written
+// where the last link points, and the new file keeps the old one's
 // permissions. False (and the old list unchanged) when it can't be written,
 // also when its owner may not write it.
 bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl);
