@@ -148,16 +148,17 @@ void SynchronisiereOrdner(const std::string& ordner)
     close(fd);
 }
 
-// The folder of the list, locked while one game reads, places and writes.
+// The folder of the list, locked while one game reads, places and writes. The
+// lock is taken only if it is free: a game must not hang while another
+// process holds it. A folder that can't be opened or locked at all is used
+// without the lock.
 class Sperre
 {
 public:
     Sperre()
-        : fd(open(Ordner(Ziel()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+        : fd(open(Ordner(Ziel()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+          besetzt(fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
     {
-        if (fd >= 0)
-            while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
     }
     ~Sperre()
     {
@@ -167,8 +168,11 @@ public:
     Sperre(const Sperre&) = delete;
     Sperre& operator=(const Sperre&) = delete;
 
+    bool Besetzt() const { return besetzt; }
+
 private:
     int fd;
+    bool besetzt;
 };
 }
 
@@ -234,18 +238,20 @@ bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl)
     return true;
 }
 
-bool SpeichereSpiel(const std::string& name, int reihen)
+Speicherung SpeichereSpiel(const std::string& name, int reihen)
 {
-    Sperre sperre;
+    const Sperre sperre;
+    if (sperre.Besetzt())
+        return Speicherung::GESPERRT;
     std::string namen[BESTENLISTE_PLAETZE];
     int punkte[BESTENLISTE_PLAETZE] = {};
     int anzahl = LeseBestenliste(namen, punkte);
     const int platz = PlatzFuer(punkte, anzahl, reihen);
     if (platz >= BESTENLISTE_PLAETZE)
-        return true;
+        return Speicherung::GESPEICHERT;
     anzahl = TrageEin(namen, punkte, anzahl, platz, reihen);
     namen[platz] = name;
-    return SchreibeBestenliste(namen, punkte, anzahl);
+    return SchreibeBestenliste(namen, punkte, anzahl) ? Speicherung::GESPEICHERT : Speicherung::GESCHEITERT;
 }
 
 int PlatzFuer(const int* punkte, int anzahl, int reihen)

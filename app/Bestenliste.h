@@ -34,11 +34,15 @@ int LeseBestenliste(std::string* namen, int* punkte);
 // also when its owner may not write it.
 bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl);
 
+enum class Speicherung { GESPEICHERT, GESPERRT, GESCHEITERT };
+
 // Stores a finished game with the player's name: under a lock that keeps the
 // games of one folder apart, the list is read as it stands now, the game is
 // placed into it and the list written back. A game that has no place in the
-// list as it stands now is not stored. False when the list can't be written.
-bool SpeichereSpiel(const std::string& name, int reihen);
+// list as it stands now is not stored. The lock is not waited for: GESPERRT
+// when another process holds it (nothing read or written; try again later),
+// GESCHEITERT when the list can't be written.
+Speicherung SpeichereSpiel(const std::string& name, int reihen);
 
 // The place (0 to 9, 10 for none) of a game with `reihen` rows: the first slot
 // whose score is less. Slots from anzahl on count as empty with 0 rows, so a

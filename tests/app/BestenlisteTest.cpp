@@ -10,6 +10,8 @@
 #include <sstream>
 #include <string>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -156,6 +158,21 @@ TEST(Bestenliste, VerweiseUndRechteBleiben)
     EXPECT_FALSE(SchreibeBestenliste(namen, punkte, 0));
     EXPECT_TRUE(lstat("echt/mitte.dll", &info) == 0 && S_ISLNK(info.st_mode));
     raeume();
+}
+
+// A game is stored into the list as it stands, blanks and all, but only
+// while no other process holds the folder's lock: that is not waited for.
+TEST(Bestenliste, SpeichernNurOhneFremdeSperre)
+{
+    const char* const alt = "Anna Maria|-1;Karl Heinz|-2;C|-3;";
+    Liste liste(alt);
+    const int ordner = open(".", O_RDONLY | O_DIRECTORY);
+    ASSERT_EQ(0, flock(ordner, LOCK_EX));
+    EXPECT_EQ(Speicherung::GESPERRT, SpeichereSpiel("Jan Ole", 0));
+    EXPECT_EQ(alt, Datei());
+    close(ordner);
+    EXPECT_EQ(Speicherung::GESPEICHERT, SpeichereSpiel("Jan Ole", 0));
+    EXPECT_EQ("Jan Ole|0;Anna Maria|-1;Karl Heinz|-2;C|-3;", Datei());
 }
 
 // A game takes the first slot whose score is less: a tie stays below, and the
