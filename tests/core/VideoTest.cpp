@@ -55,6 +55,10 @@ TEST(InitConfig, FensterUndKlangAusDerDateiOderVorgaben)
         // Any other value: no audio device.
         {"AUFLOESUNG=800,600\nFARBTIEFE=32\nTITELBESCHRIFTUNG=VIER\nVORGABEKLANG=2\n", "800x600 fenster 'VIER' still",
          {"Einstellungsdatei 'einstellungen_video.konfig' abgearbeitet\n\n", "", ""}},
+        // Display values missing or of no use: those of a missing file, but a window.
+        {"AUFLOESUNG=0,600\nTITELBESCHRIFTUNG=OHNE MASS\nVORGABEKLANG=2\n", "1024x768 fenster 'OHNE MASS' still",
+         {"Vorgabe für AUFLOESUNG: 1024x768\n", "Vorgabe für FARBTIEFE: 32\n",
+          "Lade Darstellung (AUFLOESUNG: 1024x768 | FARBTIEFE: 32 | VOLLBILD: 0)\n"}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.inhalt ? f.inhalt : "ohne Datei");
