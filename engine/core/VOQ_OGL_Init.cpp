@@ -270,6 +270,10 @@ bool VOQ_OGL_Init::WechsleVollbild()
         return false;
     }
     const bool voll = (bildschirm->flags & SDL_FULLSCREEN) != 0;
+    // A mode set in full screen is grabbed, as SDL 1.2 grabbed every full
+    // screen, and stays so after the switch: in a window the pointer is free.
+    if (!voll)
+        SDL_WM_GrabInput(SDL_GRAB_OFF);
     VOQ_Log::Aus(voll ? "#o> VOQ_OGL_Init - Vollbild\n" : "#o> VOQ_OGL_Init - Fenster\n");
     return true;
 }

@@ -90,4 +90,17 @@ TEST(InitConfig, FensterUndKlangAusDerDateiOderVorgaben)
     Mix_CloseAudio();
     std::remove(DATEI);
 }
+
+// A mode set in full screen grabs the pointer; in a window after a switch it
+// is free, however often the player switches.
+TEST(InitVideo, ImFensterIstDerZeigerFrei)
+{
+    VOQ_OGL_Init init;
+    ASSERT_TRUE(init.InitVideo(640, 480, 32, true));
+    for (int wechsel = 0; wechsel < 3; ++wechsel) {
+        ASSERT_TRUE(init.WechsleVollbild());
+        const bool voll = (init.GetBildschirm()->flags & SDL_FULLSCREEN) != 0;
+        EXPECT_TRUE(voll || SDL_WM_GrabInput(SDL_GRAB_QUERY) == SDL_GRAB_OFF) << wechsel;
+    }
+}
 }  // namespace
