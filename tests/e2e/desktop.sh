@@ -32,15 +32,17 @@ klick() {
     qf_warte_auf_anzahl "$3" "${4:-1}" 5
 }
 # zeigerschritt: the hat steps the pointer 20 picture pixels to the right (40 window pixels in the
-# doubled window, 56 in full screen), on the same row. A step the pump takes while SDL has not yet
-# seen its last one is undone by the warp to where SDL saw the pointer (under load, now and then):
-# up to three taps.
+# doubled window, 56 in full screen), on the same row. The hat is held until two steps are seen
+# (the frames come slowly under load): the pump's warp to where SDL last saw the pointer may undo
+# a step SDL has not yet seen when the hat is let go.
 zeigerschritt() {
     set -- $(qf_zeiger)
-    for versuch in 1 2 3; do
-        echo "hut 2" >>"$QF_ARBEIT/steuerung" && sleep 0.3 && echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.2
-        [ "$(qf_zeiger | cut -d' ' -f1)" -ge $(( $1 + 40 )) ] && break
+    echo "hut 2" >>"$QF_ARBEIT/steuerung"
+    for warten in $(seq 30); do
+        sleep 0.1
+        [ "$(qf_zeiger | cut -d' ' -f1)" -ge $(( $1 + 80 )) ] && break
     done
+    echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.3
     set -- "$@" $(qf_zeiger)
     qf_pruefe "Steuerung: ($1, $2) nach ($3, $4)" \
         test $(( $3 - $1 )) -ge 40 -a $(( $3 - $1 )) -lt 480 -a $(( ($4 - $2) / 2 )) -eq 0
