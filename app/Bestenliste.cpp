@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
-#include <fstream>
 
 #include <cerrno>
 #include <fcntl.h>
@@ -33,11 +32,26 @@ int Zahl(const std::string& text)
     return static_cast<int>(negativ ? -wert : wert);
 }
 
+// Line breaks and tabs, which a list kept by hand may hold between and inside
+// its records; blanks belong to the names.
+bool Uebersprungen(char c)
+{
+    return c == '\n' || c == '\r' || c == '\t' || c == '\v' || c == '\f';
+}
+
+// An optional sign and at least one digit.
+bool IstZahl(const std::string& text)
+{
+    const std::size_t i = !text.empty() && (text[0] == '+' || text[0] == '-') ? 1 : 0;
+    return i < text.size() && text[i] >= '0' && text[i] <= '9';
+}
+
+// What the reader would lose or take for the end of a part.
 std::string OhneTrenner(const std::string& name)
 {
     std::string rein;
     for (char c : name) {
-        if (c != '|' && c != ';')
+        if (c != '|' && c != ';' && !Uebersprungen(c))
             rein += c;
     }
     return rein;
@@ -51,24 +65,57 @@ std::string Inhalt(const std::string* namen, const int* punkte, int anzahl)
     return inhalt;
 }
 
-// The file the list really is: where a symbolic link points (relative to the
-// link's folder, the working directory), else the list itself.
-std::string Ziel()
-{
-    char ziel[4096];
-    const ssize_t laenge = readlink(BESTENLISTE_DATEI, ziel, sizeof ziel - 1);
-    if (laenge <= 0)
-        return BESTENLISTE_DATEI;
-    ziel[laenge] = '\0';
-    return ziel;
-}
-
 std::string Ordner(const std::string& pfad)
 {
     const std::size_t schraegstrich = pfad.rfind('/');
     if (schraegstrich == std::string::npos)
         return ".";
     return schraegstrich == 0 ? "/" : pfad.substr(0, schraegstrich);
+}
+
+// As many links as the system follows in a path.
+const int MAX_VERWEISE = 40;
+
+// The file the list really is: the end of its chain of symbolic links, each
+// target relative to the folder of its link, else the list itself. Empty when
+// the chain does not end (a loop of links).
+std::string Ziel()
+{
+    std::string pfad = BESTENLISTE_DATEI;
+    for (int schritt = 0; schritt < MAX_VERWEISE; ++schritt) {
+        char ziel[4096];
+        const ssize_t laenge = readlink(pfad.c_str(), ziel, sizeof ziel - 1);
+        if (laenge <= 0)
+            return pfad;
+        ziel[laenge] = '\0';
+        const std::string ordner = Ordner(pfad);
+        pfad = ziel[0] == '/' || ordner == "." ? std::string(ziel) : ordner + "/" + ziel;
+    }
+    return "";
+}
+
+// The start of the list, at most BESTENLISTE_HOECHSTENS_BYTES; `ganz` when
+// that is all of it. Opened without waiting, so that a named pipe in its place
+// gives an empty list instead of a game that hangs.
+bool LeseAnfang(std::string& inhalt, bool& ganz)
+{
+    const int fd = open(BESTENLISTE_DATEI, O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return false;
+    inhalt.resize(BESTENLISTE_HOECHSTENS_BYTES + 1);
+    std::size_t gelesen = 0;
+    while (gelesen < inhalt.size()) {
+        const ssize_t n = read(fd, &inhalt[gelesen], inhalt.size() - gelesen);
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n <= 0)
+            break;
+        gelesen += static_cast<std::size_t>(n);
+    }
+    close(fd);
+    ganz = gelesen <= static_cast<std::size_t>(BESTENLISTE_HOECHSTENS_BYTES);
+    inhalt.resize(std::min(gelesen, static_cast<std::size_t>(BESTENLISTE_HOECHSTENS_BYTES)));
+    return true;
 }
 
 // The whole content onto the disk, not just into a buffer: only then may the
@@ -101,16 +148,17 @@ void SynchronisiereOrdner(const std::string& ordner)
     close(fd);
 }
 
-// The folder of the list, locked while one game reads, places and writes.
+// The folder of the list, locked while one game reads, places and writes. The
+// lock is taken only if it is free: a game must not hang while another
+// process holds it. A folder that can't be opened or locked at all is used
+// without the lock.
 class Sperre
 {
 public:
     Sperre()
-        : fd(open(Ordner(Ziel()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC))
+        : fd(open(Ordner(Ziel()).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)),
+          besetzt(fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
     {
-        if (fd >= 0)
-            while (flock(fd, LOCK_EX) != 0 && errno == EINTR) {
-            }
     }
     ~Sperre()
     {
@@ -120,23 +168,28 @@ public:
     Sperre(const Sperre&) = delete;
     Sperre& operator=(const Sperre&) = delete;
 
+    bool Besetzt() const { return besetzt; }
+
 private:
     int fd;
+    bool besetzt;
 };
 }
 
 int LeseBestenliste(std::string* namen, int* punkte)
 {
-    std::ifstream datei(BESTENLISTE_DATEI);
-    if (!datei)
+    std::string inhalt;
+    bool ganz = false;
+    if (!LeseAnfang(inhalt, ganz))
         return 0;
 
     std::string punkttext[BESTENLISTE_PLAETZE];
     int anzahl = 0;
     bool beiPunkten = false;
-    char c = 0;
-    // >> skips white space, as the list has always been read.
-    while (anzahl < BESTENLISTE_PLAETZE && datei >> c) {
+    for (std::size_t i = 0; i < inhalt.size() && anzahl < BESTENLISTE_PLAETZE; ++i) {
+        const char c = inhalt[i];
+        if (Uebersprungen(c) || (beiPunkten && c == ' '))
+            continue;
         if (c == ';') {
             ++anzahl;
             beiPunkten = false;
@@ -148,9 +201,14 @@ int LeseBestenliste(std::string* namen, int* punkte)
             namen[anzahl] += c;
         }
     }
-    // What follows the last ";" is no record.
-    if (anzahl < BESTENLISTE_PLAETZE)
-        namen[anzahl].clear();
+    // A last record that lacks only its ";" is one. Anything else after the
+    // last ";", and a record that the limit cut off, is not.
+    if (anzahl < BESTENLISTE_PLAETZE) {
+        if (ganz && beiPunkten && IstZahl(punkttext[anzahl]))
+            ++anzahl;
+        else
+            namen[anzahl].clear();
+    }
 
     for (int k = 0; k < anzahl; ++k)
         punkte[k] = Zahl(punkttext[k]);
@@ -161,6 +219,8 @@ bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl)
 {
     anzahl = std::clamp(anzahl, 0, BESTENLISTE_PLAETZE);
     const std::string ziel = Ziel();
+    if (ziel.empty())
+        return false;
     mode_t rechte = 0644;
     struct stat alt;
     if (stat(ziel.c_str(), &alt) == 0) {
@@ -178,18 +238,20 @@ bool SchreibeBestenliste(std::string* namen, int* punkte, int anzahl)
     return true;
 }
 
-bool SpeichereSpiel(const std::string& name, int reihen)
+Speicherung SpeichereSpiel(const std::string& name, int reihen)
 {
-    Sperre sperre;
+    const Sperre sperre;
+    if (sperre.Besetzt())
+        return Speicherung::GESPERRT;
     std::string namen[BESTENLISTE_PLAETZE];
     int punkte[BESTENLISTE_PLAETZE] = {};
     int anzahl = LeseBestenliste(namen, punkte);
     const int platz = PlatzFuer(punkte, anzahl, reihen);
     if (platz >= BESTENLISTE_PLAETZE)
-        return true;
+        return Speicherung::GESPEICHERT;
     anzahl = TrageEin(namen, punkte, anzahl, platz, reihen);
     namen[platz] = name;
-    return SchreibeBestenliste(namen, punkte, anzahl);
+    return SchreibeBestenliste(namen, punkte, anzahl) ? Speicherung::GESPEICHERT : Speicherung::GESCHEITERT;
 }
 
 int PlatzFuer(const int* punkte, int anzahl, int reihen)

@@ -27,6 +27,8 @@ enum {
 const int STD_BREITE = 1024;
 const int STD_HOEHE = 768;
 const int STD_FARBTIEFE = 32;
+// Larger than any screen, and than the pictures OpenGL drivers can hold.
+const int HOECHSTE_SEITE = 16384;
 const int STD_FREQUENZ = 22050;
 const int STD_STUECKGROESSE = 2048;
 // Room a window manager needs around a window: frame, title bar, panels.
@@ -76,11 +78,29 @@ bool VOQ_OGL_Init::InitConfig(const char* datei)
         InitAudioStd();
     } else {
         VOQ_Log::Aus("Einstellungsdatei '" + name + "' eingelesen\n");
+        ErgaenzeDarstellung();
         InitVideo(video.aufloesung_breite, video.aufloesung_hoehe, video.farbtiefe, video.vollbild);
         InitAudio(video.frequenz, video.stereo, video.stueckgroesse);
     }
     VOQ_Log::Aus("Einstellungsdatei '" + name + "' abgearbeitet\n\n");
     return true;
+}
+
+// A file without usable display values gets those a missing file gets: a
+// mode of 0 x 0 is a window as large as the desktop with the picture in its
+// corner. (A missing VOLLBILD stays a window, as the file asks for none.)
+void VOQ_OGL_Init::ErgaenzeDarstellung()
+{
+    const auto nutzbar = [](int seite) { return seite > 0 && seite <= HOECHSTE_SEITE; };
+    if (!nutzbar(video.aufloesung_breite) || !nutzbar(video.aufloesung_hoehe)) {
+        video.aufloesung_breite = STD_BREITE;
+        video.aufloesung_hoehe = STD_HOEHE;
+        VOQ_Log::Aus("Vorgabe für AUFLOESUNG: " + std::to_string(STD_BREITE) + "x" + std::to_string(STD_HOEHE) + "\n");
+    }
+    if (video.farbtiefe <= 0 || video.farbtiefe > STD_FARBTIEFE) {
+        video.farbtiefe = STD_FARBTIEFE;
+        VOQ_Log::Aus("Vorgabe für FARBTIEFE: " + std::to_string(STD_FARBTIEFE) + "\n");
+    }
 }
 
 bool VOQ_OGL_Init::LeseEinstellungen(const char* datei)
@@ -250,6 +270,10 @@ bool VOQ_OGL_Init::WechsleVollbild()
         return false;
     }
     const bool voll = (bildschirm->flags & SDL_FULLSCREEN) != 0;
+    // A mode set in full screen is grabbed, as SDL 1.2 grabbed every full
+    // screen, and stays so after the switch: in a window the pointer is free.
+    if (!voll)
+        SDL_WM_GrabInput(SDL_GRAB_OFF);
     VOQ_Log::Aus(voll ? "#o> VOQ_OGL_Init - Vollbild\n" : "#o> VOQ_OGL_Init - Fenster\n");
     return true;
 }

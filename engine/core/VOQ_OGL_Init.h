@@ -79,6 +79,7 @@ public:
 
 private:
     void LeseZeile(const std::string& zeile);
+    void ErgaenzeDarstellung();
     void SetzeOpenGLZustand();
     void WaehleFenstergroesse(int breite, int hoehe, bool vollbild);
 

@@ -3,6 +3,8 @@
 #include "VOQ_Bedienelement.h"
 #include "VOQ_OGL_Schrift.h"
 
+#include "SDL.h"
+
 #include <algorithm>
 
 VOQ_Edit::VOQ_Edit()
@@ -43,10 +45,11 @@ void VOQ_Edit::Draw()
 }
 
 // While the field is edited the pointer waits in the corner, so that the
-// mouse can't wander onto another widget meanwhile.
+// mouse can't wander onto another widget meanwhile; but only while the game
+// has the input focus: the desktop's pointer belongs to the window that has.
 void VOQ_Edit::ParkeZeiger()
 {
-    if (maus)
+    if (maus && (SDL_GetAppState() & SDL_APPINPUTFOCUS))
         maus->SetPosXY(0, 0);
 }
 

@@ -20,7 +20,12 @@ VOQ_Maus::VOQ_Maus(std::string bildName)
     Init(bildName);
 }
 
-VOQ_Maus::~VOQ_Maus() = default;
+// After SDL_Quit (at the program's exit) the cursor is SDL's to let go.
+VOQ_Maus::~VOQ_Maus()
+{
+    if (unsichtbar && SDL_WasInit(SDL_INIT_VIDEO))
+        SDL_FreeCursor(unsichtbar);
+}
 
 bool VOQ_Maus::Init(std::string bildName)
 {
@@ -37,9 +42,26 @@ bool VOQ_Maus::Init(std::string bildName)
         markierung9.Init(pfad + "/feldmarkierung9");
         markierungX.Init(pfad + "/feldmarkierungx");
     }
-    SDL_ShowCursor(SDL_DISABLE);
+    VersteckeSystemzeiger();
     inited = true;
     return true;
+}
+
+// Hidden by a cursor without a visible pixel, not switched off: under
+// sdl12-compat a cursor switched off in a grabbed window (a full screen is
+// grabbed) puts SDL2 into relative mouse mode, where a tablet, a touch screen,
+// a remote desktop or xdotool no longer move the pointer. Only when no cursor
+// can be made is it switched off.
+void VOQ_Maus::VersteckeSystemzeiger()
+{
+    if (!unsichtbar) {
+        Uint8 leer[8] = {};
+        unsichtbar = SDL_CreateCursor(leer, leer, 8, 8, 0, 0);
+    }
+    if (unsichtbar)
+        SDL_SetCursor(unsichtbar);
+    else
+        SDL_ShowCursor(SDL_DISABLE);
 }
 
 bool VOQ_Maus::Inited() { return inited; }

@@ -7,6 +7,7 @@
 
 class VOQ_OGL_Init;
 class VOQ_OGL_Landschaft;
+struct SDL_Cursor;
 
 // The program's own mouse pointer, drawn as an image centred on the system
 // pointer (which it hides). It answers the widgets' questions about the
@@ -23,8 +24,8 @@ public:
     VOQ_Maus& operator=(const VOQ_Maus&) = delete;
 
     // Loads the pointer image pfad + "/" + name (and the tile markers once)
-    // and hides the system pointer. Always true; a missing image is reported
-    // by the image itself and draws nothing.
+    // and hides the system pointer behind an empty cursor. Always true; a
+    // missing image is reported by the image itself and draws nothing.
     bool Init(std::string name);
     bool Inited();
 
@@ -87,9 +88,13 @@ private:
     static constexpr int VIDEO_GEGEBEN = 2;
     static constexpr std::uint32_t SCROLL_ABSTAND = 74;
 
+    void VersteckeSystemzeiger();
     bool LandschaftAktiv() const;
     void Scrolle();
     int RandRahmen(int mx, int my) const;
     bool SucheKachel(int mx, int my);
     void ZeichneMarkierung();
+
+    // The system pointer's empty cursor, made by the first Init.
+    SDL_Cursor* unsichtbar = nullptr;
 };

@@ -55,6 +55,10 @@ TEST(InitConfig, FensterUndKlangAusDerDateiOderVorgaben)
         // Any other value: no audio device.
         {"AUFLOESUNG=800,600\nFARBTIEFE=32\nTITELBESCHRIFTUNG=VIER\nVORGABEKLANG=2\n", "800x600 fenster 'VIER' still",
          {"Einstellungsdatei 'einstellungen_video.konfig' abgearbeitet\n\n", "", ""}},
+        // Display values missing or of no use: those of a missing file, but a window.
+        {"AUFLOESUNG=0,600\nTITELBESCHRIFTUNG=OHNE MASS\nVORGABEKLANG=2\n", "1024x768 fenster 'OHNE MASS' still",
+         {"Vorgabe für AUFLOESUNG: 1024x768\n", "Vorgabe für FARBTIEFE: 32\n",
+          "Lade Darstellung (AUFLOESUNG: 1024x768 | FARBTIEFE: 32 | VOLLBILD: 0)\n"}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.inhalt ? f.inhalt : "ohne Datei");
@@ -85,5 +89,18 @@ TEST(InitConfig, FensterUndKlangAusDerDateiOderVorgaben)
               std::to_string(v.frequenz) + " " + std::to_string(v.stereo) + " " + std::to_string(v.stueckgroesse));
     Mix_CloseAudio();
     std::remove(DATEI);
+}
+
+// A mode set in full screen grabs the pointer; in a window after a switch it
+// is free, however often the player switches.
+TEST(InitVideo, ImFensterIstDerZeigerFrei)
+{
+    VOQ_OGL_Init init;
+    ASSERT_TRUE(init.InitVideo(640, 480, 32, true));
+    for (int wechsel = 0; wechsel < 3; ++wechsel) {
+        ASSERT_TRUE(init.WechsleVollbild());
+        const bool voll = (init.GetBildschirm()->flags & SDL_FULLSCREEN) != 0;
+        EXPECT_TRUE(voll || SDL_WM_GrabInput(SDL_GRAB_QUERY) == SDL_GRAB_OFF) << wechsel;
+    }
 }
 }  // namespace

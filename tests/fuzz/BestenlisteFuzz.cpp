@@ -1,6 +1,6 @@
 // The hall-of-fame file "quaderfall.dll": read it, place a game as the results
 // screen does, write the list back and read it again, which must give the
-// same list. A name comes back without white space and separators.
+// same list. A name comes back without line breaks, tabs and separators.
 #include "FuzzHilfe.h"
 
 #include "Bestenliste.h"
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     Liste liste;
     fuzz::Pruefe(liste.anzahl >= 0 && liste.anzahl <= BESTENLISTE_PLAETZE);
     for (int k = 0; k < liste.anzahl; ++k)
-        fuzz::Pruefe(liste.namen[k].find_first_of("|; \t\n\v\f\r") == std::string::npos);
+        fuzz::Pruefe(liste.namen[k].find_first_of("|;\t\n\v\f\r") == std::string::npos);
     // A game of a few rows, as many as the file is long.
     const int reihen = static_cast<int>(groesse % 60);
     const int platz = PlatzFuer(liste.punkte, liste.anzahl, reihen);

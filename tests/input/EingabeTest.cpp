@@ -22,6 +22,7 @@
 
 #include <climits>
 #include <cstdio>
+#include <dlfcn.h>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -421,8 +422,17 @@ TEST_F(Eingabe, PfadeAusDerEinstellungsdateiUndVolleListen)
 // corner the pointer is on. It needs landscape, video settings and the flag.
 TEST_F(Eingabe, MauszeigerRahmenScrollenUndKachelmarkierung)
 {
+    // The system pointer is hidden behind an empty cursor: switched off in a
+    // grabbed window (as a full screen is) it would put SDL2 into relative
+    // mouse mode, which absolute pointers can't move.
+    SDL_WM_GrabInput(SDL_GRAB_ON);
     e->maus.Init("pfeil");
-    EXPECT_EQ(SDL_DISABLE, SDL_ShowCursor(SDL_QUERY));
+    const auto relativ = reinterpret_cast<SDL_bool (*)()>(
+        dlsym(dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_NOLOAD), "SDL_GetRelativeMouseMode"));
+    ASSERT_NE(nullptr, relativ);
+    EXPECT_FALSE(relativ());
+    SDL_WM_GrabInput(SDL_GRAB_OFF);
+    EXPECT_EQ(std::string(8, '\0'), std::string(reinterpret_cast<const char*>(SDL_GetCursor()->mask), 8));
     // A landscape at (100, 100): 10 x 8 tiles of 32 x 32 shown, of a map of
     // 16 x 20 tiles, scrolled to column 3, row 5.
     ASSERT_TRUE(video.LeseEinstellungen("einstellungen.konfig"));
