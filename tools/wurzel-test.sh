@@ -28,7 +28,7 @@ melde() { echo "wurzel-test ($release): $*"; }
 
 if [ "$(id -u)" -ne 0 ]; then
     command -v sudo >/dev/null 2>&1 || { echo "wurzel-test: braucht root oder sudo" >&2; exit 1; }
-    exec sudo QF_DEBIAN_ARCHIV="$archiv" QF_WURZEL_ORT="${QF_WURZEL_ORT:-}" QF_WURZEL_BEFEHL="$befehl" "$0" "$@"
+    exec sudo env QF_DEBIAN_ARCHIV="$archiv" QF_WURZEL_ORT="${QF_WURZEL_ORT:-}" QF_WURZEL_BEFEHL="$befehl" "$0" "$@"
 fi
 "$hier/install-deps.sh" wurzel
 
