@@ -13,6 +13,7 @@
 #include "VOQ_OGL_Zeichenliste.h"
 #include "VOQ_Quaderfall.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -70,6 +71,34 @@ void Abspielen(Mix_Chunk* klang)
 void Melde(const std::string& text)
 {
     VOQ_Log::Aus("#o> MenuSpiel - " + text + "\n");
+}
+
+// ---- keys ---------------------------------------------------------------
+
+// The key pressed in this frame is one of the action's.
+bool Gedrueckt(Spieltasten::Aktion aktion)
+{
+    return SPIEL_EINSTELLUNGEN.Tasten().Ist(aktion, GAME_EINGABE.GetKeyDown());
+}
+
+bool Gehalten(Spieltasten::Aktion aktion)
+{
+    for (int taste : SPIEL_EINSTELLUNGEN.Tasten().Tasten(aktion))
+        if (GAME_EINGABE.isKeyDown(taste))
+            return true;
+    return false;
+}
+
+// Names the pause key the player chose instead of Escape.
+std::string PauseText()
+{
+    const Spieltasten& tasten = SPIEL_EINSTELLUNGEN.Tasten();
+    if (tasten.Vorgabe(Spieltasten::PAUSE))
+        return "  PAUSE MIT [ESC]";
+    std::string name = SDL_GetKeyName(static_cast<SDLKey>(tasten.Tasten(Spieltasten::PAUSE).front()));
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return "  PAUSE MIT [" + name + "]";
 }
 
 // ---- controller -------------------------------------------------------
@@ -190,7 +219,7 @@ void ZeichneTexte(Spiel& spiel)
     schrift_12.Draw(930, 740);
     spiel.titel.Draw(20, 32);
 
-    schrift_12.SetText("  PAUSE MIT [ESC]");
+    schrift_12.SetText(PauseText().c_str());
     schrift_12.Draw(50, 100);
     schrift_12.SetText("GEL\xd6" "STE REIHEN: ");
     schrift_12.Draw(750, 250);
@@ -213,7 +242,7 @@ void ZeichneFelder(Spiel& spiel)
 // the same way, and never resumes one.
 void PauseTaste(Spiel& spiel)
 {
-    const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_ESCAPE;
+    const bool taste = Gedrueckt(Spieltasten::PAUSE);
     const bool fokus = FokusVerloren() && !Pausiert(spiel);
     if (!(taste || fokus) || !spiel.laeuft)
         return;
@@ -241,17 +270,12 @@ void Schwerkraft(Spiel& spiel)
 void HarterFall(Spiel& spiel)
 {
     const bool sturz = KnopfGehalten(joy_sturz);
-    const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_SPACE;
+    const bool taste = Gedrueckt(Spieltasten::FALLEN);
     const bool gedrueckt = taste || (sturz && !spiel.vorher.sturz);
     // A lost game takes no more drops, even in the frame that lost it.
     if (gedrueckt && spiel.laeuft && !spiel.feld->ueberfuellt())
         AufprallKlang(spiel.regeln->Fallenlassen());
     spiel.vorher.sturz = sturz;
-}
-
-bool Gehalten(int taste)
-{
-    return GAME_EINGABE.isKeyDown(taste);
 }
 
 void Steuere(Spiel& spiel)
@@ -261,22 +285,21 @@ void Steuere(Spiel& spiel)
     const bool hutLinks = Steuerkreuz::Links(hut);
     const bool hutRechts = Steuerkreuz::Rechts(hut);
     const bool drehknopf = KnopfGehalten(joy_drehen);
-    const int taste = GAME_EINGABE.GetKeyDown();
 
-    const bool links = taste == SDLK_LEFT || (hutLinks && !spiel.vorher.links);
-    const bool rechts = taste == SDLK_RIGHT || (hutRechts && !spiel.vorher.rechts);
+    const bool links = Gedrueckt(Spieltasten::LINKS) || (hutLinks && !spiel.vorher.links);
+    const bool rechts = Gedrueckt(Spieltasten::RECHTS) || (hutRechts && !spiel.vorher.rechts);
     regeln.Seitendruck(links, rechts);
 
-    const bool linksGehalten = Gehalten(SDLK_LEFT) || hutLinks;
-    const bool rechtsGehalten = Gehalten(SDLK_RIGHT) || hutRechts;
+    const bool linksGehalten = Gehalten(Spieltasten::LINKS) || hutLinks;
+    const bool rechtsGehalten = Gehalten(Spieltasten::RECHTS) || hutRechts;
     regeln.Wiederholung(linksGehalten || rechtsGehalten);
 
-    if (taste == SDLK_UP || (drehknopf && !spiel.vorher.drehen)) {
+    if (Gedrueckt(Spieltasten::DREHEN) || (drehknopf && !spiel.vorher.drehen)) {
         regeln.Drehe();
         Abspielen(snd_dreh);
     }
 
-    const bool untenGehalten = Gehalten(SDLK_DOWN) || Steuerkreuz::Unten(hut);
+    const bool untenGehalten = Gehalten(Spieltasten::SENKEN) || Steuerkreuz::Unten(hut);
     AufprallKlang(regeln.GehalteneTasten(untenGehalten, rechtsGehalten, linksGehalten));
 
     spiel.vorher.links = hutLinks;

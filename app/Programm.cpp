@@ -4,6 +4,7 @@
 #include "EreignisVerarbeitung.h"
 #include "Gamepad.h"
 #include "Globale.h"
+#include "Musik.h"
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Zeichenliste.h"
 
@@ -93,6 +94,8 @@ bool ProgrammStart()
     schrift_12.Init("schrift_012");
     schrift_20.Init("schrift_020");
     LadeKlaenge();
+    SPIEL_EINSTELLUNGEN.Lies("einstellungen.konfig");
+    SetzeLautstaerke(SPIEL_EINSTELLUNGEN.KlangProzent(), SPIEL_EINSTELLUNGEN.MusikProzent());
     GAME_EINGABE.GiveSchrift(&schrift_12);
 
     GAME_EINGABE.maus.Init("zeiger_001");
