@@ -192,6 +192,8 @@ void Betrete(Spiel& spiel)
     LadeBilder(spiel);
 
     spiel.feld = std::make_unique<VOQ_Quaderfall>(10, 22);
+    if (SPIEL_EINSTELLUNGEN.Schatten())
+        spiel.feld->zeigeSchatten(true);
     spiel.vorschau = std::make_unique<VOQ_Quaderfall>(10, 10);
     spiel.regeln = std::make_unique<Spielregeln>(*spiel.feld, GAME_ZAEHLER, punktestand);
     spiel.regeln->Beginne();
