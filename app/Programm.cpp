@@ -5,6 +5,7 @@
 #include "Gamepad.h"
 #include "Globale.h"
 #include "Musik.h"
+#include "Spielsteuerung.h"
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Zeichenliste.h"
 
@@ -39,13 +40,6 @@ void LadeKlaenge()
         SDL_RWops* strom = SDL_RWFromFile(klang.datei, "rb");
         *klang.chunk = strom ? Mix_LoadWAV_RW(strom, 1) : nullptr;
     }
-}
-
-void OeffneSpielsteuerung()
-{
-    SDL_JoystickEventState(SDL_ENABLE);
-    if (SDL_NumJoysticks() > 0)
-        joy = SDL_JoystickOpen(0);
 }
 
 struct Eintrag
@@ -105,7 +99,7 @@ bool ProgrammStart()
         GAME_ZAEHLER.CreateZaehler();
 
     music = nullptr;
-    OeffneSpielsteuerung();
+    Spielsteuerung::Oeffne();
 
     VOQ_Log::Aus("\n\n### STARTE HAUPTSCHLEIFE ###\n\n");
     return true;
