@@ -95,6 +95,7 @@ TEST(Bilder, JedesBildPasstZuSeinerBeschreibung)
     for (const char* f : FARBEN) {
         // The playfield and the piece step their cells by 32 pixels.
         bilder.emplace_back(std::string("bilder/block_") + f, 1, 32, 32, false);
+        bilder.emplace_back(std::string("bilder/schatten_") + f, 1, 32, 32, true);
         bilder.emplace_back(std::string("bilder/zeitlauf_") + f, 1, 0, 0, false);
     }
     for (const char* art : WIDGETS)
@@ -129,6 +130,11 @@ TEST(Bilder, WasDerSpielerSieht)
         EXPECT_TRUE(i > 2 || std::max_element(m.begin(), m.end()) - m.begin() == i) << FARBEN[i];
         EXPECT_TRUE(Hell(b.P(16, 2)) > Hell(m) && Hell(b.P(2, 16)) > Hell(m)) << FARBEN[i];
         EXPECT_TRUE(Hell(b.P(16, 29)) < Hell(m) && Hell(b.P(29, 16)) < Hell(m)) << FARBEN[i];
+        // Where the piece would land: a face paler than any block's in a
+        // frame darker than the field, the field's grid around it.
+        const Bild schatten(std::string("bilder/schatten_") + FARBEN[i]);
+        EXPECT_TRUE(Hell(schatten.P(16, 16)) > 200 && Hell(schatten.P(2, 16)) < 200 && schatten.Loch(0, 16))
+            << FARBEN[i];
     }
 
     // The black veil hides everything, the white flash is white.
