@@ -44,6 +44,8 @@ struct Spiel
     bool laeuft = true;
     bool verlassen = false;
     VorigeSteuerung vorher;
+    // Made once: the frame itself allocates nothing.
+    std::string pausetext;
 
     VOQ_OGL_Bildlauf hintergrund;
     VOQ_OGL_Bildlauf titel;
@@ -89,13 +91,13 @@ bool Gehalten(Spieltasten::Aktion aktion)
     return false;
 }
 
-// Names the pause key the player chose instead of Escape.
+// Names the first pause key, which the player may have chosen instead of Escape.
 std::string PauseText()
 {
-    const Spieltasten& tasten = SPIEL_EINSTELLUNGEN.Tasten();
-    if (tasten.Vorgabe(Spieltasten::PAUSE))
+    const int taste = SPIEL_EINSTELLUNGEN.Tasten().Tasten(Spieltasten::PAUSE).front();
+    if (taste == SDLK_ESCAPE)
         return "  PAUSE MIT [ESC]";
-    std::string name = SDL_GetKeyName(static_cast<SDLKey>(tasten.Tasten(Spieltasten::PAUSE).front()));
+    std::string name = SDL_GetKeyName(static_cast<SDLKey>(taste));
     for (char& c : name)
         c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
     return "  PAUSE MIT [" + name + "]";
@@ -200,6 +202,7 @@ void Betrete(Spiel& spiel)
 
     spiel.vorher = VorigeSteuerung();
     spiel.laeuft = true;
+    spiel.pausetext = PauseText();
     Melde("Spiel beginnt");
 }
 
@@ -221,7 +224,7 @@ void ZeichneTexte(Spiel& spiel)
     schrift_12.Draw(930, 740);
     spiel.titel.Draw(20, 32);
 
-    schrift_12.SetText(PauseText().c_str());
+    schrift_12.SetText(spiel.pausetext.c_str());
     schrift_12.Draw(50, 100);
     schrift_12.SetText("GEL\xd6" "STE REIHEN: ");
     schrift_12.Draw(750, 250);
