@@ -71,6 +71,17 @@ zeiger_weg() {
     xdotool mousemove 1023 767
     sleep 0.5
 }
+# A screen fades in over a hundred frames, however long they take: waits
+# until the picture's mean brightness stops rising.
+eingeblendet() {
+    vorher=-1
+    for versuch in $(seq 60); do
+        jetzt=$(import -window root png:- | convert png:- -resize 25% -format '%[fx:int(mean*1000)]' info:)
+        [ "$jetzt" -le "$vorher" ] && return
+        vorher=$jetzt
+        sleep 0.5
+    done
+}
 foto() {
     kill -0 "$pid" 2>/dev/null || scheitern "das Spiel endete vor '$1'"
     import -window root "$arbeit/$1-voll.png"
@@ -82,8 +93,9 @@ foto() {
 }
 
 taste Return          # leave the intro (Escape would quit from the menu)
-sleep 3               # the menu has faded in, the attract fields are moving
+sleep 3               # the attract fields are moving
 zeiger_weg
+eingeblendet
 foto hauptmenue
 
 # Pieces turned and pushed to varying columns (negative: to the left) and
@@ -121,6 +133,7 @@ spiel_und_liste() {
     knopf 400 300         # LISTE DES RUHMS
     sleep 2.5
     zeiger_weg
+    eingeblendet
     foto "$2"
 }
 spiel_und_liste spiel bestenliste
