@@ -28,10 +28,16 @@ klick() {
     qf_warte_auf_anzahl "$3" "${4:-1}" 5
 }
 # zeigerschritt: the hat steps the pointer 20 picture pixels to the right (40 window pixels in the
-# doubled window, 56 in full screen), on the same row.
+# doubled window, 56 in full screen), on the same row. It is held until the pointer moves: on a
+# busy machine a frame may take longer than a short push.
 zeigerschritt() {
     set -- $(qf_zeiger)
-    echo "hut 2" >>"$QF_ARBEIT/steuerung" && sleep 0.3 && echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.2
+    echo "hut 2" >>"$QF_ARBEIT/steuerung"
+    for versuch in $(seq 50); do
+        sleep 0.1
+        [ "$(( $(qf_zeiger | cut -d' ' -f1) - $1 ))" -lt 20 ] || break
+    done
+    echo "hut 0" >>"$QF_ARBEIT/steuerung" && sleep 0.2
     set -- "$@" $(qf_zeiger)
     qf_pruefe "Steuerung: ($1, $2) nach ($3, $4)" \
         test $(( $3 - $1 )) -ge 40 -a $(( $3 - $1 )) -lt 480 -a $(( ($4 - $2) / 2 )) -eq 0
