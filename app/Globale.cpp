@@ -20,6 +20,7 @@ short joy_pause = -1;
 short joy_sturz = -1;
 int ereignis_delay = 1;
 int punktestand = 0;
+Spieleinstellungen SPIEL_EINSTELLUNGEN;
 
 Mix_Chunk* snd_mausklick = nullptr;
 Mix_Chunk* snd_mausklick001 = nullptr;

@@ -6,6 +6,7 @@
 #include "SDL.h"
 #include "SDL_mixer.h"
 
+#include "Spieleinstellungen.h"
 #include "VOQ_OGL_Eingabe.h"
 #include "VOQ_OGL_Init.h"
 #include "VOQ_OGL_Schrift.h"
@@ -43,6 +44,8 @@ extern short joy_pause;
 extern short joy_sturz;
 extern int ereignis_delay;
 extern int punktestand;
+// The settings file's lines about playing, read at start-up.
+extern Spieleinstellungen SPIEL_EINSTELLUNGEN;
 
 extern Mix_Chunk* snd_mausklick;
 extern Mix_Chunk* snd_mausklick001;

@@ -73,6 +73,7 @@ void Betrete(Hauptmenue& m)
     m.geraet.Init(GERAET);
     m.felder.emplace(Zierfelder::HAUPTMENUE, Zierfelder::BEWEGEN_UND_LEEREN);
 
+    Spielsteuerung::SucheNeu();
     m.steuerungen = Spielsteuerung::Namen();
     // Without a controller there is nothing to set up.
     if (m.steuerungen.empty() && m.knoepfe[EINSTELLEN])

@@ -13,6 +13,7 @@
 #include "VOQ_OGL_Zeichenliste.h"
 #include "VOQ_Quaderfall.h"
 
+#include <cctype>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -43,6 +44,8 @@ struct Spiel
     bool laeuft = true;
     bool verlassen = false;
     VorigeSteuerung vorher;
+    // Made once: the frame itself allocates nothing.
+    std::string pausetext;
 
     VOQ_OGL_Bildlauf hintergrund;
     VOQ_OGL_Bildlauf titel;
@@ -70,6 +73,34 @@ void Abspielen(Mix_Chunk* klang)
 void Melde(const std::string& text)
 {
     VOQ_Log::Aus("#o> MenuSpiel - " + text + "\n");
+}
+
+// ---- keys ---------------------------------------------------------------
+
+// The key pressed in this frame is one of the action's.
+bool Gedrueckt(Spieltasten::Aktion aktion)
+{
+    return SPIEL_EINSTELLUNGEN.Tasten().Ist(aktion, GAME_EINGABE.GetKeyDown());
+}
+
+bool Gehalten(Spieltasten::Aktion aktion)
+{
+    for (int taste : SPIEL_EINSTELLUNGEN.Tasten().Tasten(aktion))
+        if (GAME_EINGABE.isKeyDown(taste))
+            return true;
+    return false;
+}
+
+// Names the first pause key, which the player may have chosen instead of Escape.
+std::string PauseText()
+{
+    const int taste = SPIEL_EINSTELLUNGEN.Tasten().Tasten(Spieltasten::PAUSE).front();
+    if (taste == SDLK_ESCAPE)
+        return "  PAUSE MIT [ESC]";
+    std::string name = SDL_GetKeyName(static_cast<SDLKey>(taste));
+    for (char& c : name)
+        c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return "  PAUSE MIT [" + name + "]";
 }
 
 // ---- controller -------------------------------------------------------
@@ -163,12 +194,15 @@ void Betrete(Spiel& spiel)
     LadeBilder(spiel);
 
     spiel.feld = std::make_unique<VOQ_Quaderfall>(10, 22);
+    if (SPIEL_EINSTELLUNGEN.Schatten())
+        spiel.feld->zeigeSchatten(true);
     spiel.vorschau = std::make_unique<VOQ_Quaderfall>(10, 10);
     spiel.regeln = std::make_unique<Spielregeln>(*spiel.feld, GAME_ZAEHLER, punktestand);
     spiel.regeln->Beginne();
 
     spiel.vorher = VorigeSteuerung();
     spiel.laeuft = true;
+    spiel.pausetext = PauseText();
     Melde("Spiel beginnt");
 }
 
@@ -190,7 +224,7 @@ void ZeichneTexte(Spiel& spiel)
     schrift_12.Draw(930, 740);
     spiel.titel.Draw(20, 32);
 
-    schrift_12.SetText("  PAUSE MIT [ESC]");
+    schrift_12.SetText(spiel.pausetext.c_str());
     schrift_12.Draw(50, 100);
     schrift_12.SetText("GEL\xd6" "STE REIHEN: ");
     schrift_12.Draw(750, 250);
@@ -213,7 +247,7 @@ void ZeichneFelder(Spiel& spiel)
 // the same way, and never resumes one.
 void PauseTaste(Spiel& spiel)
 {
-    const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_ESCAPE;
+    const bool taste = Gedrueckt(Spieltasten::PAUSE);
     const bool fokus = FokusVerloren() && !Pausiert(spiel);
     if (!(taste || fokus) || !spiel.laeuft)
         return;
@@ -241,17 +275,12 @@ void Schwerkraft(Spiel& spiel)
 void HarterFall(Spiel& spiel)
 {
     const bool sturz = KnopfGehalten(joy_sturz);
-    const bool taste = GAME_EINGABE.GetKeyDown() == SDLK_SPACE;
+    const bool taste = Gedrueckt(Spieltasten::FALLEN);
     const bool gedrueckt = taste || (sturz && !spiel.vorher.sturz);
     // A lost game takes no more drops, even in the frame that lost it.
     if (gedrueckt && spiel.laeuft && !spiel.feld->ueberfuellt())
         AufprallKlang(spiel.regeln->Fallenlassen());
     spiel.vorher.sturz = sturz;
-}
-
-bool Gehalten(int taste)
-{
-    return GAME_EINGABE.isKeyDown(taste);
 }
 
 void Steuere(Spiel& spiel)
@@ -261,22 +290,21 @@ void Steuere(Spiel& spiel)
     const bool hutLinks = Steuerkreuz::Links(hut);
     const bool hutRechts = Steuerkreuz::Rechts(hut);
     const bool drehknopf = KnopfGehalten(joy_drehen);
-    const int taste = GAME_EINGABE.GetKeyDown();
 
-    const bool links = taste == SDLK_LEFT || (hutLinks && !spiel.vorher.links);
-    const bool rechts = taste == SDLK_RIGHT || (hutRechts && !spiel.vorher.rechts);
+    const bool links = Gedrueckt(Spieltasten::LINKS) || (hutLinks && !spiel.vorher.links);
+    const bool rechts = Gedrueckt(Spieltasten::RECHTS) || (hutRechts && !spiel.vorher.rechts);
     regeln.Seitendruck(links, rechts);
 
-    const bool linksGehalten = Gehalten(SDLK_LEFT) || hutLinks;
-    const bool rechtsGehalten = Gehalten(SDLK_RIGHT) || hutRechts;
+    const bool linksGehalten = Gehalten(Spieltasten::LINKS) || hutLinks;
+    const bool rechtsGehalten = Gehalten(Spieltasten::RECHTS) || hutRechts;
     regeln.Wiederholung(linksGehalten || rechtsGehalten);
 
-    if (taste == SDLK_UP || (drehknopf && !spiel.vorher.drehen)) {
+    if (Gedrueckt(Spieltasten::DREHEN) || (drehknopf && !spiel.vorher.drehen)) {
         regeln.Drehe();
         Abspielen(snd_dreh);
     }
 
-    const bool untenGehalten = Gehalten(SDLK_DOWN) || Steuerkreuz::Unten(hut);
+    const bool untenGehalten = Gehalten(Spieltasten::SENKEN) || Steuerkreuz::Unten(hut);
     AufprallKlang(regeln.GehalteneTasten(untenGehalten, rechtsGehalten, linksGehalten));
 
     spiel.vorher.links = hutLinks;

@@ -3,6 +3,7 @@
 #include "Globale.h"
 #include "VOQ_Log.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <new>
@@ -72,4 +73,16 @@ void WechsleMusik(const char* datei)
     }
     playmusic = true;
     VOQ_Log::Aus(std::string("#o> Musik '") + datei + "'\n");
+}
+
+void SetzeLautstaerke(int klaengeProzent, int musikProzent)
+{
+    if (klaengeProzent >= 100 && musikProzent >= 100)
+        return;
+    if (klaengeProzent < 100)
+        Mix_Volume(-1, MIX_MAX_VOLUME * std::max(klaengeProzent, 0) / 100);
+    if (musikProzent < 100)
+        Mix_VolumeMusic(MIX_MAX_VOLUME * std::max(musikProzent, 0) / 100);
+    VOQ_Log::Aus("#o> Lautstärke: Klänge " + std::to_string(klaengeProzent) + " %, Musik "
+                 + std::to_string(musikProzent) + " %\n");
 }

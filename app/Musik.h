@@ -12,3 +12,7 @@ extern const char* const MUSIK_SPIEL_2;
 // `music` null and nothing plays. Logs the file, so a run's log shows which
 // music each screen chose.
 void WechsleMusik(const char* datei);
+
+// The volume of effects and music, percent of SDL_mixer's full level; 100
+// (or more) leaves the mixer as it opened. For a music changed later too.
+void SetzeLautstaerke(int klaengeProzent, int musikProzent);

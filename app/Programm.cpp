@@ -4,6 +4,8 @@
 #include "EreignisVerarbeitung.h"
 #include "Gamepad.h"
 #include "Globale.h"
+#include "Musik.h"
+#include "Spielsteuerung.h"
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Zeichenliste.h"
 
@@ -38,13 +40,6 @@ void LadeKlaenge()
         SDL_RWops* strom = SDL_RWFromFile(klang.datei, "rb");
         *klang.chunk = strom ? Mix_LoadWAV_RW(strom, 1) : nullptr;
     }
-}
-
-void OeffneSpielsteuerung()
-{
-    SDL_JoystickEventState(SDL_ENABLE);
-    if (SDL_NumJoysticks() > 0)
-        joy = SDL_JoystickOpen(0);
 }
 
 struct Eintrag
@@ -93,6 +88,8 @@ bool ProgrammStart()
     schrift_12.Init("schrift_012");
     schrift_20.Init("schrift_020");
     LadeKlaenge();
+    SPIEL_EINSTELLUNGEN.Lies("einstellungen.konfig");
+    SetzeLautstaerke(SPIEL_EINSTELLUNGEN.KlangProzent(), SPIEL_EINSTELLUNGEN.MusikProzent());
     GAME_EINGABE.GiveSchrift(&schrift_12);
 
     GAME_EINGABE.maus.Init("zeiger_001");
@@ -102,7 +99,7 @@ bool ProgrammStart()
         GAME_ZAEHLER.CreateZaehler();
 
     music = nullptr;
-    OeffneSpielsteuerung();
+    Spielsteuerung::Oeffne();
 
     VOQ_Log::Aus("\n\n### STARTE HAUPTSCHLEIFE ###\n\n");
     return true;

@@ -1,5 +1,8 @@
 #include "Spielsteuerung.h"
 
+#include "Globale.h"
+#include "VOQ_Log.h"
+
 #include "SDL.h"
 
 namespace
@@ -76,4 +79,28 @@ std::vector<std::string> Spielsteuerung::Namen()
     for (int i = 0; i < anzahl; ++i)
         namen.push_back(Name(i));
     return namen;
+}
+
+void Spielsteuerung::Oeffne()
+{
+    SDL_JoystickEventState(SDL_ENABLE);
+    if (SDL_NumJoysticks() > 0)
+        joy = SDL_JoystickOpen(0);
+}
+
+// sdl12-compat counts the controllers only when its joystick part starts.
+void Spielsteuerung::SucheNeu()
+{
+    if (joy)
+        return;
+    SDL_QuitSubSystem(SDL_INIT_JOYSTICK);
+    if (SDL_InitSubSystem(SDL_INIT_JOYSTICK) < 0) {
+        VOQ_Log::Fehler(std::string("\n#o> Spielsteuerung - FEHLER: KEINE SUCHE NACH SPIELSTEUERUNGEN: ")
+                        + SDL_GetError() + "\n\n");
+        return;
+    }
+    Oeffne();
+    const char* name = joy ? SDL_JoystickName(0) : nullptr;
+    if (joy)
+        VOQ_Log::Aus(std::string("#o> Spielsteuerung gefunden: '") + (name ? name : "") + "'\n");
 }

@@ -3,9 +3,17 @@
 #include <string>
 #include <vector>
 
-// What the menus show of the game controllers that SDL found.
+// The game controllers SDL finds: the one the game reads (`joy`), and what
+// the menus show of them.
 namespace Spielsteuerung
 {
+// Opens the first controller SDL found as `joy`, if there is one.
+void Oeffne();
+// Without an open controller, lets SDL look for controllers anew, so that
+// one plugged in since the start is found, and opens the first. A controller
+// that is open stays as it is.
+void SucheNeu();
+
 // The names of all controllers present, in SDL's order, as Latin-1 for
 // the bitmap fonts; empty without controllers.
 std::vector<std::string> Namen();

@@ -16,6 +16,11 @@ const char* const BLOCKPFADE[VOQ_Quaderfall::BLOCKBILDER] = {
     "daten/bilder/block_lila",  "daten/bilder/block_braun", "daten/bilder/block_gelb",
     "daten/bilder/block_grau",
 };
+const char* const SCHATTENPFADE[VOQ_Quaderfall::BLOCKBILDER] = {
+    "daten/bilder/schatten_rot",   "daten/bilder/schatten_gruen", "daten/bilder/schatten_blau",
+    "daten/bilder/schatten_lila",  "daten/bilder/schatten_braun", "daten/bilder/schatten_gelb",
+    "daten/bilder/schatten_grau",
+};
 
 const std::int16_t STARTSPALTE = 3;
 const std::int16_t STARTZEILE = 0;
@@ -37,6 +42,7 @@ VOQ_Quaderfall::VOQ_Quaderfall(int breite_, int hoehe_)
       naechster(TEIL_I),
       erster(true),
       voll(false),
+      schatten(false),
       teil(nullptr)
 {
     static bool tmp_zufallsgen = false;
@@ -123,6 +129,8 @@ void VOQ_Quaderfall::male(int x, int y)
     for (int r = 0; r < hoehe; ++r)
         for (int c = 0; c < breite; ++c)
             maleBlock(raster[r][c], x + s * c, y + s * r);
+    if (schatten)
+        teil->maleSchatten(x, y);
     teil->male(x, y);
 }
 
@@ -177,6 +185,23 @@ void VOQ_Quaderfall::maleBlock(int farbe, int x, int y)
     if (farbe < 1 || farbe > BLOCKBILDER)
         return;
     bilder[farbe - 1].Draw(x, y);
+}
+
+void VOQ_Quaderfall::zeigeSchatten(bool an)
+{
+    schatten = an;
+    if (!an || schattenbilder)
+        return;
+    schattenbilder = std::make_unique<VOQ_OGL_Bildlauf[]>(BLOCKBILDER);
+    for (int i = 0; i < BLOCKBILDER; ++i)
+        schattenbilder[i].Init(SCHATTENPFADE[i]);
+}
+
+void VOQ_Quaderfall::maleSchattenBlock(int farbe, int x, int y)
+{
+    if (!schattenbilder || farbe < 1 || farbe > BLOCKBILDER)
+        return;
+    schattenbilder[farbe - 1].Draw(x, y);
 }
 
 bool VOQ_Quaderfall::imRaster(int x, int y) const

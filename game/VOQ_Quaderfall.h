@@ -4,6 +4,7 @@
 #include "VOQ_OGL_Bildlauf.h"
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class VOQ_Teil_Basis;
@@ -53,6 +54,13 @@ public:
     // at (x, y); any other code draws nothing.
     void maleBlock(int farbe, int x, int y);
 
+    // Whether male() shows where the falling piece would come to rest, drawn
+    // behind it in images of their own: a frame and a faint face in the
+    // piece's colour, so that it is never taken for a locked piece. Off after
+    // construction; the images are loaded when it is first switched on.
+    void zeigeSchatten(bool an);
+    void maleSchattenBlock(int farbe, int x, int y);
+
 private:
     bool imRaster(int x, int y) const;
     void verriegele();
@@ -66,6 +74,8 @@ private:
     bool erster;
     bool voll;
     VOQ_OGL_Bildlauf bilder[BLOCKBILDER];
+    bool schatten;
+    std::unique_ptr<VOQ_OGL_Bildlauf[]> schattenbilder;
 
 public:
     // The falling piece, owned here; screens move and turn it directly.

@@ -34,6 +34,17 @@ void VOQ_Teil_Basis::male(int x, int y)
                 spielfeld->maleBlock(form[r][c], x + (posX + c) * SCHRITT, y + (posY + r) * SCHRITT);
 }
 
+void VOQ_Teil_Basis::maleSchatten(int x, int y)
+{
+    if (!spielfeld)
+        return;
+    const int zeile = holeLandeZeile();
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            if (belegt(r, c))
+                spielfeld->maleSchattenBlock(form[r][c], x + (posX + c) * SCHRITT, y + (zeile + r) * SCHRITT);
+}
+
 bool VOQ_Teil_Basis::drehe()
 {
     int vorher[4][4];
@@ -101,6 +112,15 @@ std::int16_t VOQ_Teil_Basis::holePosX() const
 std::int16_t VOQ_Teil_Basis::holePosY() const
 {
     return posY;
+}
+
+// senke() on a copy: it stops at the floor of the grid, so the loop ends.
+std::int16_t VOQ_Teil_Basis::holeLandeZeile() const
+{
+    VOQ_Teil_Basis probe(*this);
+    while (probe.senke()) {
+    }
+    return probe.posY;
 }
 
 std::int16_t VOQ_Teil_Basis::holeFarbe(int spalte, int zeile) const

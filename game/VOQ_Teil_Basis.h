@@ -24,6 +24,9 @@ public:
     void wandle(const int (*quelle)[4]);
     // (x, y): screen position of the playfield's cell (0, 0).
     void male(int x, int y);
+    // The piece's cells where it would come to rest, in the playfield's
+    // shadow images.
+    void maleSchatten(int x, int y);
 
     // Each answers whether the piece moved; a refused move leaves it unchanged.
     bool drehe();
@@ -33,6 +36,9 @@ public:
 
     std::int16_t holePosX() const;
     std::int16_t holePosY() const;
+    // The row posY would reach if the piece fell now as far as it can: where
+    // a hard drop locks it.
+    std::int16_t holeLandeZeile() const;
     // The box cell at column spalte, row zeile; 0 outside the box.
     std::int16_t holeFarbe(int spalte, int zeile) const;
 

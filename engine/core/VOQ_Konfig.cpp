@@ -207,6 +207,19 @@ bool VOQ_Konfig::LeseWort(const std::string& zeile, const char* schluessel, std:
     return true;
 }
 
+bool VOQ_Konfig::LeseText(const std::string& zeile, const char* schluessel, std::string& text)
+{
+    std::size_t pos = HinterSchluessel(zeile, schluessel);
+    if (pos == std::string::npos)
+        return false;
+    pos = UeberspringeLeerraum(zeile, pos);
+    std::size_t ende = zeile.size();
+    while (ende > pos && IstLeerraum(zeile[ende - 1]))
+        --ende;
+    text = zeile.substr(pos, ende - pos);
+    return true;
+}
+
 std::string VOQ_Konfig::VorgabeOrdner(const std::string& schluessel)
 {
     for (const Ordner& o : VORGABE_ORDNER) {

@@ -44,6 +44,9 @@ public:
 
     // Pattern "KEY=%s": one word, ended by white space.
     static bool LeseWort(const std::string& zeile, const char* schluessel, std::string& wort);
+    // "KEY=" and the rest of the line, blanks inside kept, white space at
+    // either end and the line end removed (possibly empty).
+    static bool LeseText(const std::string& zeile, const char* schluessel, std::string& text);
 
     // The folder keys of the settings file (pattern "KEY=%s", keys looked for
     // in the given order, the last line wins) into ziele, logged as a step of

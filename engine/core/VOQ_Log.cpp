@@ -28,3 +28,17 @@ void VOQ_Log::SetzeSenke(Senke neu)
 {
     senke = neu ? neu : Standardsenke;
 }
+
+std::string VOQ_Log::AlsUtf8(const std::string& latin1)
+{
+    std::string utf8;
+    for (unsigned char c : latin1) {
+        if (c < 0x80) {
+            utf8 += static_cast<char>(c);
+        } else {
+            utf8 += static_cast<char>(0xC0 | (c >> 6));
+            utf8 += static_cast<char>(0x80 | (c & 0x3F));
+        }
+    }
+    return utf8;
+}

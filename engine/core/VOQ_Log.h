@@ -18,6 +18,9 @@ public:
     // nullptr restores the standard streams.
     static void SetzeSenke(Senke senke);
 
+    // A Latin-1 text (a value from one of the game's files) as the UTF-8 the log is written in.
+    static std::string AlsUtf8(const std::string& latin1);
+
 private:
     static Senke senke;
 };

@@ -9,15 +9,16 @@ struct SDL_Surface;
 // Monospaced bitmap font: a 16 x 16 grid of glyph cells addressed by Latin-1
 // byte code, 128 texts of which one is selected and drawn at a time, and the
 // ready-made texts for the frame rate, the time and the date.
-// Every text handed to it is Latin-1 bytes, never UTF-8: a byte from 0x80 on
-// that has no glyph (as the first byte of a UTF-8 sequence has) is logged as an
-// error line, once per font and byte value, when the text is laid out.
+// Every text handed to it is Latin-1 bytes, never UTF-8: every printable byte
+// has a glyph; a byte from 0x80 on that has none (0x81 to 0x9F, as the later
+// bytes of many a UTF-8 sequence are) is logged as an error line, once per
+// font and byte value, when the text is laid out.
 // A text keeps everything it is given; Draw shows its first TEXTLAENGE
 // characters.
 class VOQ_OGL_Schrift
 {
 public:
-    static constexpr int ZEICHENANZAHL = 112;
+    static constexpr int ZEICHENANZAHL = 191;
     static constexpr int TEXTANZAHL = 128;
     static constexpr int TEXTLAENGE = 1024;
 
@@ -140,6 +141,7 @@ public:
 
 private:
     static constexpr unsigned char KEINE_GLYPHE = 0xff;
+    static_assert(ZEICHENANZAHL < KEINE_GLYPHE, "the glyph cache holds table indices in a byte");
 
     int Nummer() const;
     std::string& Text();

@@ -4,6 +4,7 @@
 # A scenario file is plain text, one statement a line; "#" starts a comment,
 # a text stands in double quotes ("\n" a line feed), times are virtual ms.
 #   set-up:   ohne <file>  |  datei <file> "content"  |  umgebung <VAR=value>
+#             einstellung "LINE"           (a line added to the shipped settings file)
 #             steuerung [count] ["name"]   (the simulated controller)
 #             zweites <script>             (a second game in the same folder, on the
 #                                          director's script in that file beside the scenario)
@@ -54,6 +55,7 @@ while IFS= read -r zeile; do
     case "${1:-}" in
         ohne) rm -rf "${arbeit:?}/$2" ;;
         datei) printf '%b' "$TEXT" >"$arbeit/$2" ;;
+        einstellung) printf '%b\n' "$TEXT" >>"$arbeit/einstellungen.konfig" ;;
         umgebung) export "$2" ;;
         steuerung)
             preload="$preload $QF_JOYSTICK_LIB"

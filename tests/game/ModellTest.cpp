@@ -112,6 +112,26 @@ TEST_F(Modell, ZuegeGegenWaendeBodenUndZellen)
     }
 }
 
+// Where the shadow shows a piece: the cells a hard drop locks it in, on rubble
+// and on the floor, turned and moved.
+TEST_F(Modell, LandezeileIstWoDerSturzEinrastet)
+{
+    for (const char* zuege : {"", "d", "LLL", "ddRRR", "dddL", "RRRRS"}) {
+        SCOPED_TRACE(zuege);
+        feld.leeren();
+        Zeichne(feld, 14, {"......1...", "..2.......", "22........", ".......7..", "..5555...."});
+        feld.neuerQuaderfall(TEIL_L);
+        ASSERT_TRUE(Ziehe(*feld.teil, zuege));
+        const VOQ_Teil_Basis vorher = *feld.teil;
+        const int lande = feld.teil->holeLandeZeile();
+        EXPECT_EQ(1, Aufschlagen(feld));
+        for (int r = 0; r < 4; ++r)
+            for (int c = 0; c < 4; ++c)
+                EXPECT_TRUE(!vorher.holeFarbe(c, r) || feld.holeFarbe(vorher.holePosX() + c, lande + r) == 4)
+                    << c << "," << r << " bei Zeile " << lande;
+    }
+}
+
 // A refused turn goes back to the index it had, also when the step wrapped
 // from 3 to 0: the next turn shows the shape that follows the current one.
 TEST_F(Modell, VerweigerteDrehungZaehltNicht)

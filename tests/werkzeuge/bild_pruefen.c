@@ -4,7 +4,8 @@
  *       exit 0 when the text, drawn with that bitmap font at (X, Y), is there
  *   bild_pruefen BILD.ppm farbe X Y          prints the pixel as "r,g,b"
  *   bild_pruefen BILD.ppm feld X Y ZEILE     prints one row of the playfield
- *       whose cell (0, 0) is at (X, Y): "#" for a cell in a block colour, "."
+ *       whose cell (0, 0) is at (X, Y): "#" for a cell in a block colour, "o"
+ *       for a landing shadow, "."
  *
  * TEXT is UTF-8 (turned into the Latin-1 bytes the fonts address their glyphs
  * by); the two characters \n start a new line. The expected picture is laid
@@ -156,17 +157,21 @@ static int PruefeText(const Bild* schirm, char** arg)
     return erwartet > 0 && erwartet - getroffen <= AUSREISSER && fremd <= AUSREISSER ? 0 : 1;
 }
 
+static int Farbig(const unsigned char* p)
+{
+    return p[0] < 200 || p[1] < 200 || p[2] < 200;
+}
+
 /* A cell is taken when its middle is not the near-white of the empty field:
  * every block colour has a channel below 200, under the white veil of the
- * game's end too. */
+ * game's end too. A landing shadow has a pale middle in a coloured frame. */
 static int ZeigeFeld(const Bild* b, int x0, int y0, int zeile)
 {
     for (int s = 0; s < SPALTEN; ++s) {
-        const int x = x0 + s * ZELLE + ZELLE / 2, y = y0 + zeile * ZELLE + ZELLE / 2;
+        const int x = x0 + s * ZELLE + ZELLE / 2, y = y0 + zeile * ZELLE + ZELLE / 2, rand = x - ZELLE / 2 + 2;
         if (x < 0 || y < 0 || x >= b->breite || y >= b->hoehe)
             return 2;
-        const unsigned char* p = Pixel(b, x, y);
-        putchar(p[0] < 200 || p[1] < 200 || p[2] < 200 ? '#' : '.');
+        putchar(Farbig(Pixel(b, x, y)) ? '#' : rand >= 0 && Farbig(Pixel(b, rand, y)) ? 'o' : '.');
     }
     putchar('\n');
     return 0;

@@ -30,7 +30,8 @@
  *   taste <key> [ms]   pressed, released after ms (50); a key is one
  *                      character, a number, or Escape Return Space Up Down
  *                      Left Right
- *   tippe <text>       each character pressed for 34 ms, one every 68 ms
+ *   tippe <text>       each character pressed for 34 ms, one every 68 ms (UTF-8,
+ *                      up to U+00FF: the Latin-1 key, as a keyboard with it gives it)
  *   klick <x> <y>      the pointer there, the left button held for two frames
  *   zeiger <x> <y>     foto <name>     schritt <ms>     probe (memory, descriptors, frames)
  *   hut <v> | knopf <n> <0|1> | achse <n> <v>   for the simulated controller
@@ -169,10 +170,15 @@ static int LeseZeile(const char* z, uint32_t* basis)
         return sscanf(rest, "%47s %d", name, &b) >= 1 && (a = Taste(name)) > 0 && b > 0
                && Plane(t, TASTE_AB, a, 0, "") && Plane(t + (uint32_t)b, TASTE_AUF, a, 0, "");
     if (strcmp(befehl, "tippe") == 0) {
-        for (int i = 0; rest[i]; ++i)
-            if (!Plane(t + 68u * i, TASTE_AB, (unsigned char)rest[i], 0, "")
-                || !Plane(t + 68u * i + 34, TASTE_AUF, (unsigned char)rest[i], 0, ""))
+        unsigned char* z = (unsigned char*)rest;
+        for (int i = 0; *z; ++i) {
+            /* UTF-8 up to U+00FF: the Latin-1 character, whose 1.2 symbol has its number. */
+            const int lang = (z[0] == 0xC2 || z[0] == 0xC3) && (z[1] & 0xC0) == 0x80;
+            const int zeichen = lang ? (z[0] & 3) << 6 | (z[1] & 0x3F) : z[0];
+            z += 1 + lang;
+            if (!Plane(t + 68u * i, TASTE_AB, zeichen, 0, "") || !Plane(t + 68u * i + 34, TASTE_AUF, zeichen, 0, ""))
                 return 0;
+        }
         return rest[0] != 0;
     }
     if (strcmp(befehl, "klick") == 0)

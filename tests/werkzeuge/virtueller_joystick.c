@@ -1,10 +1,11 @@
 /* Test-only preload library: presents simulated game controllers to the real
  * program through SDL, without any hardware.
  *
- * It stands in for the SDL 1.2 functions SDL_Init and SDL_InitSubSystem. When
- * the joystick subsystem is asked for, it first attaches SDL2 virtual
- * joysticks (sdl12-compat enumerates controllers only inside that call), then
- * calls the real function. The state of controller 0 comes from a command
+ * It stands in for the SDL 1.2 functions SDL_Init and SDL_InitSubSystem (and
+ * SDL_PollEvent, for controllers plugged in later). When the joystick
+ * subsystem is asked for, it first attaches SDL2 virtual joysticks
+ * (sdl12-compat enumerates controllers only inside that call), then calls the
+ * real function. The state of controller 0 comes from a command
  * file that the test appends to; SDL2 calls our Update callback from inside
  * the program's event pump, and each call applies the lines added since.
  *
@@ -12,6 +13,9 @@
  *   QF_JOYSTICK_BEFEHLE  command file (lines: "hut <wert>", "knopf <n> <0|1>", "achse <n> <wert>")
  *   QF_JOYSTICK_NAME     name of controller 0 (default "Quaderfall Testpad")
  *   QF_JOYSTICK_ANZAHL   number of controllers (1 or 2, default 1)
+ *   QF_JOYSTICK_SPAETER  a file: the controllers are plugged in only once it
+ *                        exists, looked for at every SDL_PollEvent; the program
+ *                        sees them when it lets SDL look for controllers anew
  *
  * Every SDL2 function is called through dlsym on the SDL2 handle: SDL2's
  * symbols are also in the global scope and a call by name could land in the
@@ -23,6 +27,7 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+#include <unistd.h>
 
 typedef int (*InitFn)(Uint32);
 typedef int (*AttachFn)(const SDL_VirtualJoystickDesc*);
@@ -76,7 +81,8 @@ static void SDLCALL Aktualisiere(void* nutzdaten)
 
 static void LegeSteuerungenAn(void)
 {
-    if (angelegt)
+    const char* spaeter = getenv("QF_JOYSTICK_SPAETER");
+    if (angelegt || (spaeter && access(spaeter, F_OK) != 0))
         return;
     angelegt = 1;
     void* sdl2 = dlopen("libSDL2-2.0.so.0", RTLD_NOW | RTLD_GLOBAL);
@@ -134,6 +140,15 @@ int SDL_Init(Uint32 flaggen)
         LegeSteuerungenAn();
     InitFn echt = (InitFn)Echt("SDL_Init");
     return echt ? echt(flaggen) : -1;
+}
+
+int SDL_PollEvent(SDL_Event* ereignis)
+{
+    typedef int (*PollFn)(SDL_Event*);
+    if (!angelegt)
+        LegeSteuerungenAn();
+    PollFn echt = (PollFn)Echt("SDL_PollEvent");
+    return echt ? echt(ereignis) : 0;
 }
 
 int SDL_InitSubSystem(Uint32 flaggen)

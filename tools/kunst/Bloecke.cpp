@@ -38,6 +38,18 @@ Farbe Stabfarbe(Farbe basis, int x, int breite)
     const double glanz = 0.55 * std::exp(-std::pow((t - 0.34) / 0.11, 2));
     return Heller(Dunkler(basis, 1 - licht), glanz);
 }
+
+// Where a piece would land: a frame of three pixels, one in from the cell's
+// edge, and a faint face, in the kind's colour; around it the field's grid
+// shows through. Nothing of the bevel, the rim or the full colour of a
+// locked block.
+Leinwand Schatten(Farbe basis, int s)
+{
+    Leinwand bild(s, s, Palette::SCHLUESSEL);
+    bild.Rechteck(1, 1, s - 2, s - 2, Dunkler(basis, 0.25));
+    bild.Rechteck(4, 4, s - 8, s - 8, Mische(Palette::WEISS, basis, 0.18));
+    return bild;
+}
 }
 
 namespace Bloecke
@@ -115,6 +127,9 @@ bool Mache(Ausgabe& aus)
         b.anzeigeBreite = b.anzeigeHoehe = 32;
         b.schluessel = false;
         gut = aus.Bild(std::string("bilder/block_") + s.name, block, b) && gut;
+        Beschreibung sb = b;
+        sb.schluessel = true;
+        gut = aus.Bild(std::string("bilder/schatten_") + s.name, Schatten(s.farbe, 32), sb) && gut;
 
         // The game draws the bar taller, row 0 stretched to its height.
         Leinwand stab(16, 1, Palette::WEISS);

@@ -5,7 +5,8 @@
 class Ausgabe;
 class Leinwand;
 
-// The seven block images and the seven time bars, one per block colour.
+// The seven block images, their shadows (where a piece would land) and the
+// seven time bars, one each per block colour.
 namespace Bloecke
 {
 // A bevelled block of side s at (x, y): dark rim, light top and left edges,

@@ -229,6 +229,11 @@ std::vector<std::uint8_t> Zeichentabelle()
     for (std::uint8_t c : {0xDF, 0x80, 0xA7, 0xE4, 0xC4, 0xF6, 0xD6, 0xFC, 0xDC, 0xA9, 0xAE, 0xB5,
                            0xE6, 0xC6, 0xF8, 0xD8, 0xE5, 0xC5})
         t.push_back(c);
+    // Then the rest of Latin-1's printable upper half, so that every name a
+    // player types is shown: the 112 above keep their places in the table.
+    for (int c = 0xA0; c <= 0xFF; ++c)
+        if (std::find(t.begin(), t.end(), c) == t.end())
+            t.push_back(static_cast<std::uint8_t>(c));
     return t;
 }
 
