@@ -11,9 +11,10 @@ namespace KL_Effekte
 namespace
 {
 constexpr double ZWEI_PI = 2.0 * M_PI;
-// Loudest 50 ms of every effect, and the ceiling of its peak.
-constexpr double ZIEL_RMS = 0.16;
-constexpr double SPITZE_GRENZE = 0.89;
+// Loudest 100 ms of every effect, and the ceiling of its peak: the music
+// peaks at about -6 dBFS, so that together they stay below full scale.
+constexpr double ZIEL_LUFS = -10.5;
+constexpr double SPITZE_GRENZE = 0.45;
 
 KL_Puffer Leer(double sekunden)
 {
@@ -78,21 +79,53 @@ double Frequenz(int halbtoeneUeberA4)
 }
 }
 
-void Angleichen(KL_Puffer& p, double ziel, double spitzeGrenze)
+double Lautheit(const KL_Puffer& p)
+{
+    // K-weighting: a shelf of +4 dB above about 1.7 kHz, a low cut at 38 Hz.
+    KL_Filter regal(RATE, 1681.97, 0.7072);
+    KL_Filter tiefsperre(RATE, 38.13, 0.5003);
+    const double anhebung = std::pow(10.0, 4.0 / 20.0) - 1.0;
+    const std::size_t fenster = RATE / 10;
+    std::vector<double> leistung;
+    leistung.reserve(p.Frames());
+    for (std::size_t i = 0; i < p.Frames(); ++i) {
+        regal.Schritt(p.Wert(i, 0));
+        tiefsperre.Schritt(p.Wert(i, 0) + anhebung * regal.Hoch());
+        leistung.push_back(tiefsperre.Hoch() * tiefsperre.Hoch());
+    }
+    // Silence around the sound: a short sound counts over a whole window.
+    double summe = 0.0, beste = 0.0;
+    for (std::size_t i = 0; i < leistung.size(); ++i) {
+        summe += leistung[i] - (i >= fenster ? leistung[i - fenster] : 0.0);
+        beste = std::max(beste, summe);
+    }
+    // Both channels carry the sound: twice the power of one.
+    return beste > 0.0 ? -0.691 + 10.0 * std::log10(2.0 * beste / fenster) : -200.0;
+}
+
+void Angleichen(KL_Puffer& p, double zielLufs, double spitzeGrenze)
 {
     // The edges first, so that the peak measured is the one that stays.
     p.Einblenden(0.003);
     p.Ausblenden(0.010);
-    const double lautest = p.LautestesFenster(0.05);
-    const double spitze = p.Spitze();
-    if (lautest <= 0.0 || spitze <= 0.0) {
-        return;
+    // Rounding off the peaks takes a little loudness: twice is near enough.
+    for (int runde = 0; runde < 3; ++runde) {
+        const double lufs = Lautheit(p);
+        if (lufs <= -200.0) {
+            return;
+        }
+        p.Verstaerke(std::pow(10.0, (zielLufs - lufs) / 20.0));
+        // Below the knee the sound stays as it is; above it the curve bends
+        // towards the ceiling, which it never passes.
+        const double knie = 0.6 * spitzeGrenze;
+        for (float& w : p.Daten()) {
+            const double betrag = std::fabs(w);
+            if (betrag > knie) {
+                const double rest = spitzeGrenze - knie;
+                w = static_cast<float>(std::copysign(knie + rest * std::tanh((betrag - knie) / rest), w));
+            }
+        }
     }
-    double faktor = ziel / lautest;
-    if (spitze * faktor > spitzeGrenze) {
-        faktor = spitzeGrenze / spitze;
-    }
-    p.Verstaerke(faktor);
 }
 
 // A light, high tick: two short partials over a breath of noise.
@@ -103,7 +136,7 @@ KL_Puffer Mausklick()
     Teilton(p, 0.0, 3700.0, 0.35, 0.005);
     Teilton(p, 0.0, 900.0, 0.25, 0.010);
     Rauschstoss(p, 0.0, 11, 5000.0, 0.8, true, 0.6, 0.003);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -123,7 +156,7 @@ KL_Puffer Steinklopf()
         }
         Rauschstoss(p, schlaege[s], 21 + s, 1800.0, 0.7, false, 1.2 * anteil, 0.006);
     }
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -136,7 +169,7 @@ KL_Puffer MausKlack()
     Rauschstoss(p, 0.0, 31, 3000.0, 1.0, true, 0.8, 0.004);
     Teilton(p, 0.045, 2600.0, 0.3, 0.006);
     Rauschstoss(p, 0.045, 32, 4000.0, 1.0, true, 0.35, 0.003);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -158,26 +191,31 @@ KL_Puffer BlockDreh()
         const double w = std::sin(phase) + 0.3 * std::sin(2.0 * phase) + 0.8 * filter.Band();
         p.Addiere(i, 0, static_cast<float>(huelle * w));
     }
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
-// A soft thud: a falling low sine, a wooden knock above it so small
-// speakers carry it, and a puff of dark noise.
+// A piece lands: a short drop of a low sine that you feel, and on top the
+// knock of wood on wood, whose body lies between 200 Hz and 2 kHz, where
+// small speakers and a busy mix still carry it.
 KL_Puffer BlockAufschlag()
 {
     KL_Puffer p = Leer(0.24);
     double phase = 0.0;
     for (std::size_t i = 0; i < p.Frames(); ++i) {
         const double t = Zeit(i);
-        const double f = 55.0 + 90.0 * std::exp(-t / 0.03);
+        const double f = 70.0 + 80.0 * std::exp(-t / 0.025);
         phase += ZWEI_PI * f / RATE;
-        p.Addiere(i, 0, static_cast<float>(std::sin(phase) * std::exp(-t / 0.07)));
+        p.Addiere(i, 0, static_cast<float>(0.55 * std::sin(phase) * std::exp(-t / 0.05)));
     }
-    Teilton(p, 0.0, 310.0, 0.45, 0.03);
-    Teilton(p, 0.0, 640.0, 0.15, 0.015);
-    Rauschstoss(p, 0.0, 51, 800.0, 0.7, false, 1.5, 0.02);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    const double moden[] = {240.0, 455.0, 780.0, 1290.0, 2100.0};
+    const double abklingen[] = {0.060, 0.045, 0.030, 0.018, 0.008};
+    const double staerken[] = {0.9, 0.8, 0.55, 0.35, 0.2};
+    for (int m = 0; m < 5; ++m) {
+        Teilton(p, 0.0, moden[m], staerken[m], abklingen[m]);
+    }
+    Rauschstoss(p, 0.0, 51, 1600.0, 0.8, true, 1.2, 0.006);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -194,7 +232,7 @@ KL_Puffer Bonus()
         Teilton(p, ab, f * 2.76, 0.12, 0.07);
     }
     Rauschstoss(p, 0.2, 61, 9000.0, 2.0, true, 0.25, 0.15);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -221,7 +259,7 @@ KL_Puffer Stufe()
         Note(p, 0.28, 0.85, Frequenz(t), 0.22, blech, 0.45, 0.004);
     }
     Teilton(p, 0.28, Frequenz(27), 0.15, 0.2);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -232,7 +270,7 @@ KL_Puffer Pause()
     const std::vector<double> weich = {1.0, 0.15, 0.05};
     Note(p, 0.0, 0.16, Frequenz(14), 0.6, weich, 0.08);   // B5
     Note(p, 0.12, 0.24, Frequenz(9), 0.6, weich, 0.09);   // F#5
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -247,7 +285,7 @@ KL_Puffer Spielende()
     }
     Note(p, 0.78, 1.3, Frequenz(toene[3]), 0.45, klage, 0.6, 0.006);
     Note(p, 0.78, 1.3, Frequenz(toene[3] - 24), 0.35, {1.0, 0.3}, 0.7);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
