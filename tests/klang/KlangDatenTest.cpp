@@ -34,10 +34,12 @@ const int STILL = 32;  // -60 dBFS
 struct Stueck
 {
     const char* datei;
-    bool schleife;  // the game repeats it without end
+    bool schleife;    // the game repeats it without end
+    double laengst;   // seconds, at most
 };
-const Stueck MUSIK[] = {{"intro_logo.ogg", false}, {"ruhmeshalle.ogg", true}, {"hauptmenue.xm", true},
-                        {"spiel_1.xm", true},      {"spiel_2.xm", true}};
+const Stueck MUSIK[] = {{"intro_logo.ogg", false, 7.5}, {"ruhmeshalle.ogg", true, 60.0},
+                        {"hauptmenue.xm", true, 105.0}, {"spiel_1.xm", true, 100.0},
+                        {"spiel_2.xm", true, 95.0}};
 
 // Each effect and the pieces it plays over in the game.
 struct Effekt
@@ -125,14 +127,16 @@ Aufnahme SpieleMusik(const Stueck& stueck)
     Plattenausgabe platte("musik.raw", STUECK);
     WechsleMusik(Pfad(stueck.datei).c_str());
     HalteMusikAmLaufen();
-    const std::size_t laenge = Frames(stueck.schleife ? 130.0 : 7.5);
-    for (const Uint32 beginn = SDL_GetTicks(); platte.Frames() < laenge && SDL_GetTicks() - beginn < 60000;)
+    // A looping piece past its second start.
+    const std::size_t laenge = Frames(stueck.laengst + (stueck.schleife ? 1.5 : 0.0));
+    for (const Uint32 beginn = SDL_GetTicks(); platte.FramesMitKlang() < laenge && SDL_GetTicks() - beginn < 300000;)
         SDL_Delay(2);
     a.werte = platte.Schliessen();
-    a.werte.resize(std::min(a.werte.size(), 2 * laenge));
-    const std::size_t frames = a.werte.size() / 2;
+    std::size_t frames = a.werte.size() / 2;
     while (a.anfang < frames && Betrag(a.werte, a.anfang) <= 8)
         ++a.anfang;
+    frames = std::min(frames, a.anfang + laenge);
+    a.werte.resize(2 * frames);
     std::size_t ende = frames;
     if (stueck.schleife) {
         a.naht = Naht(a.werte, a.anfang);

@@ -27,6 +27,10 @@ void Plattenausgabe::Mitschnitt(void* selbst, unsigned char* strom, int laenge)
 {
     Plattenausgabe& p = *static_cast<Plattenausgabe*>(selbst);
     const int16_t* w = reinterpret_cast<const int16_t*>(strom);
+    for (int i = 0; i < laenge / 2 && p.ersterKlang == SIZE_MAX; ++i) {
+        if (w[i] != 0)
+            p.ersterKlang = p.werte.size() + static_cast<std::size_t>(i);
+    }
     p.werte.insert(p.werte.end(), w, w + laenge / 2);
 }
 
@@ -34,6 +38,14 @@ std::size_t Plattenausgabe::Frames() const
 {
     SDL_LockAudio();
     const std::size_t frames = werte.size() / 2;
+    SDL_UnlockAudio();
+    return frames;
+}
+
+std::size_t Plattenausgabe::FramesMitKlang() const
+{
+    SDL_LockAudio();
+    const std::size_t frames = ersterKlang == SIZE_MAX ? 0 : (werte.size() - ersterKlang) / 2;
     SDL_UnlockAudio();
     return frames;
 }

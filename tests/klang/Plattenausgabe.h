@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -16,8 +17,9 @@ public:
     Plattenausgabe& operator=(const Plattenausgabe&) = delete;
 
     bool Offen() const { return offen; }
-    // Frames recorded so far.
+    // Frames recorded so far, and of them since the first sound.
     std::size_t Frames() const;
+    std::size_t FramesMitKlang() const;
     // Closes the device and answers the interleaved samples.
     std::vector<int16_t> Schliessen();
 
@@ -26,5 +28,6 @@ private:
 
     std::string datei;
     bool offen = false;
+    std::size_t ersterKlang = SIZE_MAX;  // sample index
     std::vector<int16_t> werte;
 };

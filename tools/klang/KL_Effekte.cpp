@@ -11,10 +11,11 @@ namespace KL_Effekte
 namespace
 {
 constexpr double ZWEI_PI = 2.0 * M_PI;
-// Loudest 100 ms of every effect, and the ceiling of its peak: the music
-// peaks at about -6 dBFS, so that together they stay below full scale.
+// Loudest 100 ms of every effect (6 LU and more above the music), and the
+// ceiling of its peak: the music peaks at -6 dBFS or lower, so that effect
+// and music together stay below full scale.
 constexpr double ZIEL_LUFS = -10.5;
-constexpr double SPITZE_GRENZE = 0.45;
+constexpr double SPITZE_GRENZE = 0.48;
 
 KL_Puffer Leer(double sekunden)
 {
@@ -77,21 +78,75 @@ double Frequenz(int halbtoeneUeberA4)
 {
     return 440.0 * std::pow(2.0, halbtoeneUeberA4 / 12.0);
 }
+
+// One second-order section of the K-weighting (ITU-R BS.1770), by its
+// analogue corner, quality and gain, at our rate.
+class Filterstufe
+{
+public:
+    Filterstufe(double ecke, double guete, double verstaerkungDb, bool regal)
+    {
+        const double k = std::tan(M_PI * ecke / RATE);
+        const double nenner = 1.0 + k / guete + k * k;
+        a1 = 2.0 * (k * k - 1.0) / nenner;
+        a2 = (1.0 - k / guete + k * k) / nenner;
+        if (regal) {
+            const double vh = std::pow(10.0, verstaerkungDb / 20.0);
+            const double vb = std::pow(vh, 0.4996667741545416);
+            b0 = (vh + vb * k / guete + k * k) / nenner;
+            b1 = 2.0 * (k * k - vh) / nenner;
+            b2 = (vh - vb * k / guete + k * k) / nenner;
+        }
+    }
+    double Schritt(double x)
+    {
+        const double y = b0 * x + z1;
+        z1 = b1 * x - a1 * y + z2;
+        z2 = b2 * x - a2 * y;
+        return y;
+    }
+
+private:
+    double b0 = 1.0, b1 = -2.0, b2 = 1.0, a1 = 0.0, a2 = 0.0, z1 = 0.0, z2 = 0.0;
+};
+
+// The gain that keeps every sample within the ceiling: the lowest gain any
+// sample within 2 ms asks for, averaged over 1 ms either side. So the gain
+// bends smoothly around a peak, and the wave keeps its shape.
+std::vector<double> Begrenzung(const std::vector<float>& daten, double grenze)
+{
+    const std::size_t n = daten.size();
+    const std::size_t breite = RATE / 1000;
+    std::vector<double> noetig(n), tiefste(n), verstaerkung(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double betrag = std::fabs(daten[i]);
+        noetig[i] = betrag > grenze ? grenze / betrag : 1.0;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t von = i >= 2 * breite ? i - 2 * breite : 0;
+        tiefste[i] = *std::min_element(noetig.begin() + von, noetig.begin() + std::min(n, i + 2 * breite + 1));
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t von = i >= breite ? i - breite : 0, bis = std::min(n, i + breite + 1);
+        double summe = 0.0;
+        for (std::size_t k = von; k < bis; ++k)
+            summe += tiefste[k];
+        verstaerkung[i] = summe / (bis - von);
+    }
+    return verstaerkung;
+}
 }
 
 double Lautheit(const KL_Puffer& p)
 {
-    // K-weighting: a shelf of +4 dB above about 1.7 kHz, a low cut at 38 Hz.
-    KL_Filter regal(RATE, 1681.97, 0.7072);
-    KL_Filter tiefsperre(RATE, 38.13, 0.5003);
-    const double anhebung = std::pow(10.0, 4.0 / 20.0) - 1.0;
+    Filterstufe regal(1681.974450955533, 0.7071752369554196, 3.999843853973347, true);
+    Filterstufe tiefsperre(38.13547087602444, 0.5003270373238773, 0.0, false);
     const std::size_t fenster = RATE / 10;
     std::vector<double> leistung;
     leistung.reserve(p.Frames());
     for (std::size_t i = 0; i < p.Frames(); ++i) {
-        regal.Schritt(p.Wert(i, 0));
-        tiefsperre.Schritt(p.Wert(i, 0) + anhebung * regal.Hoch());
-        leistung.push_back(tiefsperre.Hoch() * tiefsperre.Hoch());
+        const double w = tiefsperre.Schritt(regal.Schritt(p.Wert(i, 0)));
+        leistung.push_back(w * w);
     }
     // Silence around the sound: a short sound counts over a whole window.
     double summe = 0.0, beste = 0.0;
@@ -108,34 +163,29 @@ void Angleichen(KL_Puffer& p, double zielLufs, double spitzeGrenze)
     // The edges first, so that the peak measured is the one that stays.
     p.Einblenden(0.003);
     p.Ausblenden(0.010);
-    // Rounding off the peaks takes a little loudness: twice is near enough.
-    for (int runde = 0; runde < 3; ++runde) {
+    // The limiter takes a little loudness, which the next round gives back.
+    for (int runde = 0; runde < 4; ++runde) {
         const double lufs = Lautheit(p);
         if (lufs <= -200.0) {
             return;
         }
         p.Verstaerke(std::pow(10.0, (zielLufs - lufs) / 20.0));
-        // Below the knee the sound stays as it is; above it the curve bends
-        // towards the ceiling, which it never passes.
-        const double knie = 0.6 * spitzeGrenze;
-        for (float& w : p.Daten()) {
-            const double betrag = std::fabs(w);
-            if (betrag > knie) {
-                const double rest = spitzeGrenze - knie;
-                w = static_cast<float>(std::copysign(knie + rest * std::tanh((betrag - knie) / rest), w));
-            }
+        const std::vector<double> verstaerkung = Begrenzung(p.Daten(), spitzeGrenze);
+        for (std::size_t i = 0; i < verstaerkung.size(); ++i) {
+            p.Daten()[i] = static_cast<float>(p.Daten()[i] * verstaerkung[i]);
         }
     }
 }
 
-// A light, high tick: two short partials over a breath of noise.
+// A light, high tick: two partials over a breath of noise, with a short
+// wooden body below them, so that the click is heard over music.
 KL_Puffer Mausklick()
 {
-    KL_Puffer p = Leer(0.06);
-    Teilton(p, 0.0, 2400.0, 0.6, 0.008);
-    Teilton(p, 0.0, 3700.0, 0.35, 0.005);
-    Teilton(p, 0.0, 900.0, 0.25, 0.010);
-    Rauschstoss(p, 0.0, 11, 5000.0, 0.8, true, 0.6, 0.003);
+    KL_Puffer p = Leer(0.1);
+    Teilton(p, 0.0, 2400.0, 0.5, 0.028);
+    Teilton(p, 0.0, 3700.0, 0.25, 0.012);
+    Teilton(p, 0.0, 900.0, 0.35, 0.032);
+    Rauschstoss(p, 0.0, 11, 5000.0, 0.8, true, 0.3, 0.003);
     Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
@@ -145,7 +195,7 @@ KL_Puffer Steinklopf()
 {
     KL_Puffer p = Leer(0.26);
     const double moden[] = {380.0, 920.0, 1650.0, 2730.0};
-    const double abklingen[] = {0.040, 0.025, 0.015, 0.008};
+    const double abklingen[] = {0.050, 0.032, 0.018, 0.008};
     const double staerken[] = {0.8, 0.5, 0.35, 0.2};
     const double schlaege[] = {0.0, 0.095};
     for (int s = 0; s < 2; ++s) {
@@ -154,7 +204,7 @@ KL_Puffer Steinklopf()
         for (int m = 0; m < 4; ++m) {
             Teilton(p, schlaege[s], moden[m] * verstimmung, staerken[m] * anteil, abklingen[m]);
         }
-        Rauschstoss(p, schlaege[s], 21 + s, 1800.0, 0.7, false, 1.2 * anteil, 0.006);
+        Rauschstoss(p, schlaege[s], 21 + s, 1800.0, 0.7, false, 0.7 * anteil, 0.006);
     }
     Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
@@ -163,12 +213,12 @@ KL_Puffer Steinklopf()
 // A plastic clack of press and release, lower than the click.
 KL_Puffer MausKlack()
 {
-    KL_Puffer p = Leer(0.1);
-    Teilton(p, 0.0, 1100.0, 0.7, 0.012);
-    Teilton(p, 0.0, 1900.0, 0.4, 0.008);
-    Rauschstoss(p, 0.0, 31, 3000.0, 1.0, true, 0.8, 0.004);
-    Teilton(p, 0.045, 2600.0, 0.3, 0.006);
-    Rauschstoss(p, 0.045, 32, 4000.0, 1.0, true, 0.35, 0.003);
+    KL_Puffer p = Leer(0.12);
+    Teilton(p, 0.0, 1100.0, 0.6, 0.028);
+    Teilton(p, 0.0, 1900.0, 0.35, 0.016);
+    Rauschstoss(p, 0.0, 31, 3000.0, 1.0, true, 0.4, 0.004);
+    Teilton(p, 0.045, 2600.0, 0.3, 0.015);
+    Rauschstoss(p, 0.045, 32, 4000.0, 1.0, true, 0.2, 0.003);
     Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
@@ -206,15 +256,17 @@ KL_Puffer BlockAufschlag()
         const double t = Zeit(i);
         const double f = 70.0 + 80.0 * std::exp(-t / 0.025);
         phase += ZWEI_PI * f / RATE;
-        p.Addiere(i, 0, static_cast<float>(0.55 * std::sin(phase) * std::exp(-t / 0.05)));
+        p.Addiere(i, 0, static_cast<float>(0.45 * std::sin(phase) * std::exp(-t / 0.05)));
     }
+    // The modes start a few samples apart, so that their first peaks do not
+    // all fall together.
     const double moden[] = {240.0, 455.0, 780.0, 1290.0, 2100.0};
-    const double abklingen[] = {0.060, 0.045, 0.030, 0.018, 0.008};
-    const double staerken[] = {0.9, 0.8, 0.55, 0.35, 0.2};
+    const double abklingen[] = {0.070, 0.050, 0.032, 0.018, 0.008};
+    const double staerken[] = {0.9, 0.75, 0.5, 0.3, 0.15};
     for (int m = 0; m < 5; ++m) {
-        Teilton(p, 0.0, moden[m], staerken[m], abklingen[m]);
+        Teilton(p, 0.0004 * m, moden[m], staerken[m], abklingen[m]);
     }
-    Rauschstoss(p, 0.0, 51, 1600.0, 0.8, true, 1.2, 0.006);
+    Rauschstoss(p, 0.0, 51, 1600.0, 0.8, true, 0.6, 0.006);
     Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }

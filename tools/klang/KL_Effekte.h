@@ -34,8 +34,8 @@ KL_Puffer Spielende();
 // both channels: K-weighted (EBU R128's high shelf and low cut).
 double Lautheit(const KL_Puffer& p);
 
-// Brings the loudest 100 ms to `zielLufs` and softens start and end; peaks
-// above `spitzeGrenze` (full scale 1.0) are rounded off softly, so that a
-// sharp attack does not cost the body of the sound its loudness.
+// Brings the loudest 100 ms to `zielLufs` and softens start and end; a
+// limiter holds the peaks at `spitzeGrenze` (full scale 1.0), so that a sharp
+// attack does not cost the body of the sound its loudness.
 void Angleichen(KL_Puffer& p, double zielLufs, double spitzeGrenze);
 }

@@ -47,7 +47,7 @@ void Schreibe(KL_Satz& s, const Abschnitt& a, const Instrumente& in)
     if (a.flaeche > 0) {
         s.Akkorde(FLAECHE, 3, in.flaeche, a.akkorde, "x...............", 55, a.flaeche);
     }
-    s.Schlag(KICK, in.kick, 49, a.kick, 50);
+    s.Schlag(KICK, in.kick, 49, a.kick, 40);
     s.Schlag(SNARE, in.snare, 49, a.snare, 44);
     s.Schlag(HIHAT, in.hihat, 49, a.hihat, 38);
 }
@@ -72,7 +72,7 @@ KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in, const KL_XmMuster
     }
     s.Leeren(BASS, takt, s.Zeilen());
     s.Stimme(BASS, in.bass, "E2 . . . B1 . . . E2 . E2 . G#1 . B1 .", 52, takt);
-    s.Stimme(KICK, in.kick, "C4 . . . . . . . C4 . . . C4", 60, takt);
+    s.Stimme(KICK, in.kick, "C4 . . . . . . . C4 . . . C4", 48, takt);
     s.Stimme(SNARE, in.snare, ". . . . . . . . C4:22 C4:28 C4:34 C4:40", 44, takt);
     s.Stimme(HIHAT, in.tom, "G4:40 . E4:44 . C4:48", 40, takt + 8);
     s.Anschluss(takt + 14, anfang);

@@ -45,7 +45,7 @@ void Schreibe(KL_Satz& s, const Abschnitt& a, const Instrumente& in)
     if (!a.stab.empty()) {
         s.Akkorde(STAB, 3, in.piano, a.akkorde, a.stab, 60, 36);
     }
-    s.Schlag(KICK, in.kick, 49, a.kick, 50);
+    s.Schlag(KICK, in.kick, 49, a.kick, 40);
     s.Schlag(KLATSCHEN, in.klatschen, 49, a.klatschen, 40);
     s.Schlag(HIHAT, in.hihat, 49, a.hihat, 34);
     s.Schlag(SCHUETTLER, in.schuettler, 49, a.schuettler, 32);
@@ -74,7 +74,7 @@ KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in, const KL_XmMuster
     }
     s.Akkorde(STAB, 3, in.piano, {"D7"}, "x.....=", 60, 34);
     s.Stimme(BASS, in.bass, "D2 . . . . . = . . . A1 . C2 . D2 .", 54, takt);
-    s.Stimme(KICK, in.kick, "C4 . . . . . . . . . . . C4", 60, takt);
+    s.Stimme(KICK, in.kick, "C4 . . . . . . . . . . . C4", 48, takt);
     s.Stimme(HIHAT, in.tom, ". . . . . . . . A4:36 . F4:40 . D4:44", 40, takt);
     s.Stimme(KLATSCHEN, in.klatschen, ". . . . . . . . C4:20 C4:26 C4:32 C4:40", 40, takt);
     s.Anschluss(takt + 14, anfang);
