@@ -3,6 +3,7 @@
 #include "Globale.h"
 #include "VOQ_Log.h"
 
+#include <algorithm>
 #include <atomic>
 #include <cmath>
 #include <cstdint>
@@ -95,7 +96,7 @@ bool KannBlenden()
     int kanaele = 0;
     if (!Mix_QuerySpec(&rate, &format, &kanaele) || format != AUDIO_S16SYS || kanaele < 1)
         return false;
-    blendeFrames = static_cast<long>(rate) * BLENDE_MS / 1000;
+    blendeFrames = std::max(1L, static_cast<long>(rate) * BLENDE_MS / 1000);
     blendeKanaele = kanaele;
     return true;
 }
