@@ -34,18 +34,11 @@ void Plattenausgabe::Mitschnitt(void* selbst, unsigned char* strom, int laenge)
     p.werte.insert(p.werte.end(), w, w + laenge / 2);
 }
 
-std::size_t Plattenausgabe::Frames() const
+std::size_t Plattenausgabe::Frames(bool mitKlang) const
 {
     SDL_LockAudio();
-    const std::size_t frames = werte.size() / 2;
-    SDL_UnlockAudio();
-    return frames;
-}
-
-std::size_t Plattenausgabe::FramesMitKlang() const
-{
-    SDL_LockAudio();
-    const std::size_t frames = ersterKlang == SIZE_MAX ? 0 : (werte.size() - ersterKlang) / 2;
+    const std::size_t von = mitKlang ? std::min(ersterKlang, werte.size()) : 0;
+    const std::size_t frames = (werte.size() - von) / 2;
     SDL_UnlockAudio();
     return frames;
 }

@@ -17,9 +17,8 @@ public:
     Plattenausgabe& operator=(const Plattenausgabe&) = delete;
 
     bool Offen() const { return offen; }
-    // Frames recorded so far, and of them since the first sound.
-    std::size_t Frames() const;
-    std::size_t FramesMitKlang() const;
+    // Frames recorded so far, or of them those since the first sound.
+    std::size_t Frames(bool mitKlang = false) const;
     // Closes the device and answers the interleaved samples.
     std::vector<int16_t> Schliessen();
 
