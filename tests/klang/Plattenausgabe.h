@@ -16,7 +16,6 @@ public:
     Plattenausgabe(const Plattenausgabe&) = delete;
     Plattenausgabe& operator=(const Plattenausgabe&) = delete;
 
-    bool Offen() const { return offen; }
     // Frames recorded so far, or of them those since the first sound.
     std::size_t Frames(bool mitKlang = false) const;
     // Closes the device and answers the interleaved samples.

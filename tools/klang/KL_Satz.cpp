@@ -158,14 +158,6 @@ void KL_Satz::Effekt(int kanal, int zeile, int effekt, int parameter)
     }
 }
 
-void KL_Satz::Lautstaerke(int kanal, int zeile, int wert)
-{
-    KL_XmZelle* z = Zelle(kanal, zeile);
-    if (z) {
-        z->lautstaerke = static_cast<uint8_t>(0x10 + std::clamp(wert, 0, 64));
-    }
-}
-
 void KL_Satz::Leeren(int kanal, int von, int bis)
 {
     for (int reihe = von; reihe < bis; ++reihe) {
@@ -173,15 +165,6 @@ void KL_Satz::Leeren(int kanal, int von, int bis)
         if (z) {
             *z = KL_XmZelle();
         }
-    }
-}
-
-void KL_Satz::Loslassen(int kanal, int zeile)
-{
-    KL_XmZelle* z = Zelle(kanal, zeile);
-    if (z) {
-        *z = KL_XmZelle();
-        z->note = KL_Noten::LOSLASSEN;
     }
 }
 

@@ -35,11 +35,9 @@ public:
                  const std::string& anschlag, int mitte, int lautstaerke);
 
     void Effekt(int kanal, int zeile, int effekt, int parameter);
-    void Lautstaerke(int kanal, int zeile, int wert);
 
     // Empties rows [von, bis) of a channel.
     void Leeren(int kanal, int von, int bis);
-    void Loslassen(int kanal, int zeile);
     // The end of the song, which the mixer joins to its start at once. The
     // restart stops every voice: one that row 0 of `anfang` strikes anew goes
     // over into its new note without a click, so those channels sound on to
