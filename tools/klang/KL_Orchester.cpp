@@ -218,7 +218,8 @@ KL_Puffer Ruhmeshalle()
     KL_Hall hall(RATE, 0.7, 0.35);
     hall.Verarbeite(p, 0.6, true);
     AufPegel(p, 0.073, 0.5);
-    // Quarter-millisecond edges: the restart gap of the player can't click.
+    // Two-millisecond edges: the mixer joins the end to the start sample by
+    // sample, and the two meet smoothly.
     p.Einblenden(0.002);
     p.Ausblenden(0.002);
     return p;
