@@ -61,6 +61,7 @@ TEST(Musik, DasIntroKlingtBeimVerlassenOhneKnackAus)
     EXPECT_LT(SDL_GetTicks() - vorher, 16u) << "wartet auf die Blende";
     WechsleMusik((MUSIK + "hauptmenue.xm").c_str());
     Bilder(20);
+    WechsleMusik("gibt/es/nicht.ogg");
     const std::vector<int16_t> w = platte.Schliessen();
     auto Betrag = [&w](std::size_t i) { return std::max(std::abs(w[2 * i]), std::abs(w[2 * i + 1])); };
     auto Spitze = [&w](std::size_t von, std::size_t bis) {

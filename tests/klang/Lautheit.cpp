@@ -29,14 +29,13 @@ std::vector<int16_t> Hochpass(const std::vector<int16_t>& stereo, double grenze)
 double Integriert(const std::vector<int16_t>& stereo)
 {
     ebur128_state* st = ebur128_init(2, RATE, EBUR128_MODE_I);
+    if (!st)
+        return STILLE;
+    ebur128_add_frames_short(st, stereo.data(), stereo.size() / 2);
     double lufs = STILLE;
-    if (st) {
-        ebur128_add_frames_short(st, stereo.data(), stereo.size() / 2);
-        const int ergebnis = ebur128_loudness_global(st, &lufs);
-        lufs = Wert(ergebnis, lufs);
-        ebur128_destroy(&st);
-    }
-    return lufs;
+    const int ergebnis = ebur128_loudness_global(st, &lufs);
+    ebur128_destroy(&st);
+    return Wert(ergebnis, lufs);
 }
 
 std::vector<double> Fenster(const std::vector<int16_t>& stereo)
