@@ -2,6 +2,7 @@
 
 #include "Bildtakt.h"
 #include "Globale.h"
+#include "Musik.h"
 #include "Steuerkreuz.h"
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Zeichenliste.h"
@@ -154,8 +155,7 @@ void EreignisVerarbeitung()
     if (joy_mouse && joy)
         SteuerungAlsMaus(*JOY_ZAEHLER.zaehler[0]);
 
-    if (Mix_PlayingMusic() == 0 && playmusic)
-        Mix_PlayMusic(music, 0);
+    HalteMusikAmLaufen();
 
     ++frames;
     SDL_Delay(Bildtakt::Pause(SDL_GetTicks(), static_cast<Uint32>(ereignis_delay), VOQ_OGL_Zeichenliste::Bilder()));

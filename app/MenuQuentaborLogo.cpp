@@ -68,6 +68,8 @@ void Einzelbild(Intro& intro)
     if (IntroVorbei(intro)) {
         // The key is used up here, so Escape does not also quit the menu.
         GAME_EINGABE.InputBuffer(0, VOQ_OGL_Eingabe::TASTE_GEDRUECKT);
+        // Cut off by the menu's music, the intro would click.
+        BlendeMusikAus();
         menunummer = MENU_HAUPT;
         intro.verlassen = true;
     }

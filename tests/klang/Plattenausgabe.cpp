@@ -4,37 +4,43 @@
 #include "SDL_mixer.h"
 
 #include <algorithm>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
 
-static std::atomic<bool> musikZuEnde{false};
-
-Plattenausgabe::Plattenausgabe(const std::string& datei_, int stueck, bool bisMusikEnde_)
-    : datei(datei_), bisMusikEnde(bisMusikEnde_)
+Plattenausgabe::Plattenausgabe(const std::string& datei_, int stueck, bool echtzeit) : datei(datei_)
 {
     setenv("SDL_AUDIODRIVER", "disk", 1);
     setenv("SDL_DISKAUDIOFILE", datei.c_str(), 1);
-    setenv("SDL_DISKAUDIODELAY", "0", 1);
+    if (echtzeit)
+        unsetenv("SDL_DISKAUDIODELAY");
+    else
+        setenv("SDL_DISKAUDIODELAY", "0", 1);
     offen = SDL_InitSubSystem(SDL_INIT_AUDIO) == 0 && Mix_OpenAudio(44100, AUDIO_S16LSB, 2, stueck) == 0;
-    if (offen) {
-        musikZuEnde = false;
-        Mix_HookMusicFinished([] { musikZuEnde = true; });
+    if (offen)
         Mix_SetPostMix(Mitschnitt, this);
-    }
 }
 
-// Runs on the mixer's thread, after the music finished hook of the same mix.
+// Runs on the mixer's thread.
 void Plattenausgabe::Mitschnitt(void* selbst, unsigned char* strom, int laenge)
 {
     Plattenausgabe& p = *static_cast<Plattenausgabe*>(selbst);
     const int16_t* w = reinterpret_cast<const int16_t*>(strom);
-    if (!p.warZuEnde) {
-        p.werte.insert(p.werte.end(), w, w + laenge / 2);
+    for (int i = 0; i < laenge / 2 && p.ersterKlang == SIZE_MAX; ++i) {
+        if (w[i] != 0)
+            p.ersterKlang = p.werte.size() + static_cast<std::size_t>(i);
     }
-    p.warZuEnde = p.bisMusikEnde && musikZuEnde;
+    p.werte.insert(p.werte.end(), w, w + laenge / 2);
+}
+
+std::size_t Plattenausgabe::Frames(bool mitKlang) const
+{
+    SDL_LockAudio();
+    const std::size_t von = mitKlang ? std::min(ersterKlang, werte.size()) : 0;
+    const std::size_t frames = (werte.size() - von) / 2;
+    SDL_UnlockAudio();
+    return frames;
 }
 
 std::vector<int16_t> Plattenausgabe::Schliessen()
@@ -46,30 +52,4 @@ std::vector<int16_t> Plattenausgabe::Schliessen()
         std::remove(datei.c_str());
     }
     return std::exchange(werte, {});
-}
-
-Aufnahme::Aufnahme(std::vector<int16_t> w) : werte(std::move(w))
-{
-    erster = werte.size();
-    // Whole frames only, both channels.
-    for (std::size_t i = 0; i < werte.size() / 2 * 2; ++i) {
-        const int a = std::abs(static_cast<int>(werte[i]));
-        spitze = std::max(spitze, a);
-        vollAusschlag += a >= 32767 ? 1 : 0;
-        if (a > 8) {
-            erster = std::min(erster, i / 2);
-            letzter = i / 2 + 1;
-        }
-    }
-    erster = std::min(erster, letzter);
-}
-
-double Aufnahme::Pegel(std::size_t von, std::size_t bis) const
-{
-    double summe = 0.0;
-    std::size_t n = 0;
-    for (std::size_t i = von; i < bis && 2 * i + 1 < werte.size(); ++i, n += 2) {
-        summe += static_cast<double>(werte[2 * i]) * werte[2 * i] + static_cast<double>(werte[2 * i + 1]) * werte[2 * i + 1];
-    }
-    return n ? 10.0 * std::log10(summe / n / (32768.0 * 32768.0) + 1e-12) : -120.0;
 }

@@ -11,9 +11,11 @@ namespace KL_Effekte
 namespace
 {
 constexpr double ZWEI_PI = 2.0 * M_PI;
-// Loudest 50 ms of every effect, and the ceiling of its peak.
-constexpr double ZIEL_RMS = 0.16;
-constexpr double SPITZE_GRENZE = 0.89;
+// Loudest 100 ms of every effect (6 LU and more above the music), and the
+// ceiling of its peak: the music peaks at -6 dBFS or lower, so that effect
+// and music together stay below full scale.
+constexpr double ZIEL_LUFS = -10.5;
+constexpr double SPITZE_GRENZE = 0.48;
 
 KL_Puffer Leer(double sekunden)
 {
@@ -76,34 +78,115 @@ double Frequenz(int halbtoeneUeberA4)
 {
     return 440.0 * std::pow(2.0, halbtoeneUeberA4 / 12.0);
 }
+
+// One second-order section of the K-weighting (ITU-R BS.1770), by its
+// analogue corner, quality and gain, at our rate.
+class Filterstufe
+{
+public:
+    Filterstufe(double ecke, double guete, double verstaerkungDb, bool regal)
+    {
+        const double k = std::tan(M_PI * ecke / RATE);
+        const double nenner = 1.0 + k / guete + k * k;
+        a1 = 2.0 * (k * k - 1.0) / nenner;
+        a2 = (1.0 - k / guete + k * k) / nenner;
+        if (regal) {
+            const double vh = std::pow(10.0, verstaerkungDb / 20.0);
+            const double vb = std::pow(vh, 0.4996667741545416);
+            b0 = (vh + vb * k / guete + k * k) / nenner;
+            b1 = 2.0 * (k * k - vh) / nenner;
+            b2 = (vh - vb * k / guete + k * k) / nenner;
+        }
+    }
+    double Schritt(double x)
+    {
+        const double y = b0 * x + z1;
+        z1 = b1 * x - a1 * y + z2;
+        z2 = b2 * x - a2 * y;
+        return y;
+    }
+
+private:
+    double b0 = 1.0, b1 = -2.0, b2 = 1.0, a1 = 0.0, a2 = 0.0, z1 = 0.0, z2 = 0.0;
+};
+
+// The gain that keeps every sample within the ceiling: the lowest gain any
+// sample within 2 ms asks for, averaged over 1 ms either side. So the gain
+// bends smoothly around a peak, and the wave keeps its shape.
+std::vector<double> Begrenzung(const std::vector<float>& daten, double grenze)
+{
+    const std::size_t n = daten.size();
+    const std::size_t breite = RATE / 1000;
+    std::vector<double> noetig(n), tiefste(n), verstaerkung(n);
+    for (std::size_t i = 0; i < n; ++i) {
+        const double betrag = std::fabs(daten[i]);
+        noetig[i] = betrag > grenze ? grenze / betrag : 1.0;
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t von = i >= 2 * breite ? i - 2 * breite : 0;
+        tiefste[i] = *std::min_element(noetig.begin() + von, noetig.begin() + std::min(n, i + 2 * breite + 1));
+    }
+    for (std::size_t i = 0; i < n; ++i) {
+        const std::size_t von = i >= breite ? i - breite : 0, bis = std::min(n, i + breite + 1);
+        double summe = 0.0;
+        for (std::size_t k = von; k < bis; ++k)
+            summe += tiefste[k];
+        verstaerkung[i] = summe / (bis - von);
+    }
+    return verstaerkung;
+}
 }
 
-void Angleichen(KL_Puffer& p, double ziel, double spitzeGrenze)
+double Lautheit(const KL_Puffer& p)
+{
+    Filterstufe regal(1681.974450955533, 0.7071752369554196, 3.999843853973347, true);
+    Filterstufe tiefsperre(38.13547087602444, 0.5003270373238773, 0.0, false);
+    const std::size_t fenster = RATE / 10;
+    std::vector<double> leistung;
+    leistung.reserve(p.Frames());
+    for (std::size_t i = 0; i < p.Frames(); ++i) {
+        const double w = tiefsperre.Schritt(regal.Schritt(p.Wert(i, 0)));
+        leistung.push_back(w * w);
+    }
+    // Silence around the sound: a short sound counts over a whole window.
+    double summe = 0.0, beste = 0.0;
+    for (std::size_t i = 0; i < leistung.size(); ++i) {
+        summe += leistung[i] - (i >= fenster ? leistung[i - fenster] : 0.0);
+        beste = std::max(beste, summe);
+    }
+    // Both channels carry the sound: twice the power of one.
+    return beste > 0.0 ? -0.691 + 10.0 * std::log10(2.0 * beste / fenster) : -200.0;
+}
+
+void Angleichen(KL_Puffer& p, double zielLufs, double spitzeGrenze)
 {
     // The edges first, so that the peak measured is the one that stays.
     p.Einblenden(0.003);
     p.Ausblenden(0.010);
-    const double lautest = p.LautestesFenster(0.05);
-    const double spitze = p.Spitze();
-    if (lautest <= 0.0 || spitze <= 0.0) {
-        return;
+    // The limiter takes a little loudness, which the next round gives back.
+    for (int runde = 0; runde < 4; ++runde) {
+        const double lufs = Lautheit(p);
+        if (lufs <= -200.0) {
+            return;
+        }
+        p.Verstaerke(std::pow(10.0, (zielLufs - lufs) / 20.0));
+        const std::vector<double> verstaerkung = Begrenzung(p.Daten(), spitzeGrenze);
+        for (std::size_t i = 0; i < verstaerkung.size(); ++i) {
+            p.Daten()[i] = static_cast<float>(p.Daten()[i] * verstaerkung[i]);
+        }
     }
-    double faktor = ziel / lautest;
-    if (spitze * faktor > spitzeGrenze) {
-        faktor = spitzeGrenze / spitze;
-    }
-    p.Verstaerke(faktor);
 }
 
-// A light, high tick: two short partials over a breath of noise.
+// A light, high tick: two partials over a breath of noise, with a short
+// wooden body below them, so that the click is heard over music.
 KL_Puffer Mausklick()
 {
-    KL_Puffer p = Leer(0.06);
-    Teilton(p, 0.0, 2400.0, 0.6, 0.008);
-    Teilton(p, 0.0, 3700.0, 0.35, 0.005);
-    Teilton(p, 0.0, 900.0, 0.25, 0.010);
-    Rauschstoss(p, 0.0, 11, 5000.0, 0.8, true, 0.6, 0.003);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    KL_Puffer p = Leer(0.1);
+    Teilton(p, 0.0, 2400.0, 0.5, 0.028);
+    Teilton(p, 0.0, 3700.0, 0.25, 0.012);
+    Teilton(p, 0.0, 900.0, 0.35, 0.032);
+    Rauschstoss(p, 0.0, 11, 5000.0, 0.8, true, 0.3, 0.003);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -112,7 +195,7 @@ KL_Puffer Steinklopf()
 {
     KL_Puffer p = Leer(0.26);
     const double moden[] = {380.0, 920.0, 1650.0, 2730.0};
-    const double abklingen[] = {0.040, 0.025, 0.015, 0.008};
+    const double abklingen[] = {0.050, 0.032, 0.018, 0.008};
     const double staerken[] = {0.8, 0.5, 0.35, 0.2};
     const double schlaege[] = {0.0, 0.095};
     for (int s = 0; s < 2; ++s) {
@@ -121,22 +204,22 @@ KL_Puffer Steinklopf()
         for (int m = 0; m < 4; ++m) {
             Teilton(p, schlaege[s], moden[m] * verstimmung, staerken[m] * anteil, abklingen[m]);
         }
-        Rauschstoss(p, schlaege[s], 21 + s, 1800.0, 0.7, false, 1.2 * anteil, 0.006);
+        Rauschstoss(p, schlaege[s], 21 + s, 1800.0, 0.7, false, 0.7 * anteil, 0.006);
     }
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
 // A plastic clack of press and release, lower than the click.
 KL_Puffer MausKlack()
 {
-    KL_Puffer p = Leer(0.1);
-    Teilton(p, 0.0, 1100.0, 0.7, 0.012);
-    Teilton(p, 0.0, 1900.0, 0.4, 0.008);
-    Rauschstoss(p, 0.0, 31, 3000.0, 1.0, true, 0.8, 0.004);
-    Teilton(p, 0.045, 2600.0, 0.3, 0.006);
-    Rauschstoss(p, 0.045, 32, 4000.0, 1.0, true, 0.35, 0.003);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    KL_Puffer p = Leer(0.12);
+    Teilton(p, 0.0, 1100.0, 0.6, 0.028);
+    Teilton(p, 0.0, 1900.0, 0.35, 0.016);
+    Rauschstoss(p, 0.0, 31, 3000.0, 1.0, true, 0.4, 0.004);
+    Teilton(p, 0.045, 2600.0, 0.3, 0.015);
+    Rauschstoss(p, 0.045, 32, 4000.0, 1.0, true, 0.2, 0.003);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -158,26 +241,33 @@ KL_Puffer BlockDreh()
         const double w = std::sin(phase) + 0.3 * std::sin(2.0 * phase) + 0.8 * filter.Band();
         p.Addiere(i, 0, static_cast<float>(huelle * w));
     }
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
-// A soft thud: a falling low sine, a wooden knock above it so small
-// speakers carry it, and a puff of dark noise.
+// A piece lands: a short drop of a low sine that you feel, and on top the
+// knock of wood on wood, whose body lies between 200 Hz and 2 kHz, where
+// small speakers and a busy mix still carry it.
 KL_Puffer BlockAufschlag()
 {
     KL_Puffer p = Leer(0.24);
     double phase = 0.0;
     for (std::size_t i = 0; i < p.Frames(); ++i) {
         const double t = Zeit(i);
-        const double f = 55.0 + 90.0 * std::exp(-t / 0.03);
+        const double f = 70.0 + 80.0 * std::exp(-t / 0.025);
         phase += ZWEI_PI * f / RATE;
-        p.Addiere(i, 0, static_cast<float>(std::sin(phase) * std::exp(-t / 0.07)));
+        p.Addiere(i, 0, static_cast<float>(0.45 * std::sin(phase) * std::exp(-t / 0.05)));
     }
-    Teilton(p, 0.0, 310.0, 0.45, 0.03);
-    Teilton(p, 0.0, 640.0, 0.15, 0.015);
-    Rauschstoss(p, 0.0, 51, 800.0, 0.7, false, 1.5, 0.02);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    // The modes start a few samples apart, so that their first peaks do not
+    // all fall together.
+    const double moden[] = {240.0, 455.0, 780.0, 1290.0, 2100.0};
+    const double abklingen[] = {0.070, 0.050, 0.032, 0.018, 0.008};
+    const double staerken[] = {0.9, 0.75, 0.5, 0.3, 0.15};
+    for (int m = 0; m < 5; ++m) {
+        Teilton(p, 0.0004 * m, moden[m], staerken[m], abklingen[m]);
+    }
+    Rauschstoss(p, 0.0, 51, 1600.0, 0.8, true, 0.6, 0.006);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -194,7 +284,7 @@ KL_Puffer Bonus()
         Teilton(p, ab, f * 2.76, 0.12, 0.07);
     }
     Rauschstoss(p, 0.2, 61, 9000.0, 2.0, true, 0.25, 0.15);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -221,7 +311,7 @@ KL_Puffer Stufe()
         Note(p, 0.28, 0.85, Frequenz(t), 0.22, blech, 0.45, 0.004);
     }
     Teilton(p, 0.28, Frequenz(27), 0.15, 0.2);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -232,7 +322,7 @@ KL_Puffer Pause()
     const std::vector<double> weich = {1.0, 0.15, 0.05};
     Note(p, 0.0, 0.16, Frequenz(14), 0.6, weich, 0.08);   // B5
     Note(p, 0.12, 0.24, Frequenz(9), 0.6, weich, 0.09);   // F#5
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 
@@ -247,7 +337,7 @@ KL_Puffer Spielende()
     }
     Note(p, 0.78, 1.3, Frequenz(toene[3]), 0.45, klage, 0.6, 0.006);
     Note(p, 0.78, 1.3, Frequenz(toene[3] - 24), 0.35, {1.0, 0.3}, 0.7);
-    Angleichen(p, ZIEL_RMS, SPITZE_GRENZE);
+    Angleichen(p, ZIEL_LUFS, SPITZE_GRENZE);
     return p;
 }
 

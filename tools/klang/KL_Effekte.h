@@ -5,7 +5,9 @@
 #include <vector>
 
 // The nine sound effects: 44100 Hz, mono, each brought to the same loudness
-// (its loudest 50 ms) with soft edges at both ends.
+// (its loudest 100 ms, weighted as the ear hears, as EBU R128 does) with
+// soft edges at both ends. Loud enough to stand out from the music it plays
+// over, with a peak low enough that no effect over any piece clips.
 namespace KL_Effekte
 {
 constexpr int RATE = 44100;
@@ -28,7 +30,12 @@ KL_Puffer Stufe();
 KL_Puffer Pause();
 KL_Puffer Spielende();
 
-// Brings the loudest 50 ms to `ziel` (RMS, full scale 1.0) without letting
-// the peak pass `spitzeGrenze`, and softens start and end.
-void Angleichen(KL_Puffer& p, double ziel, double spitzeGrenze);
+// The loudness of the loudest 100 ms in LUFS, as the game plays the sound on
+// both channels: K-weighted (EBU R128's high shelf and low cut).
+double Lautheit(const KL_Puffer& p);
+
+// Brings the loudest 100 ms to `zielLufs` and softens start and end; a
+// limiter holds the peaks at `spitzeGrenze` (full scale 1.0), so that a sharp
+// attack does not cost the body of the sound its loudness.
+void Angleichen(KL_Puffer& p, double zielLufs, double spitzeGrenze);
 }

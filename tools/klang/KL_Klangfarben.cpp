@@ -257,7 +257,10 @@ KL_XmInstrument Flaeche()
     p.grenze = 6000.0;
     p.dunkel = {{127, WeicheSaege(1400.0), 41}, {128, WeicheSaege(1400.0), 42}, {129, WeicheSaege(1400.0), 43}};
     KL_XmInstrument in = Schleifenprobe("Flaeche", p);
-    in.huelle = Huelle({{0, 0}, {24, 52}, {60, 64}, {96, 0}}, 2);
+    // The swell starts just above silence: the player fades a voice into its
+    // next note only from a note that sounds, and so a pad that rings into
+    // the top of the song goes over into the pad of the first bar there.
+    in.huelle = Huelle({{0, 8}, {24, 52}, {60, 64}, {96, 0}}, 2);
     in.ausklang = 0x0300;
     return in;
 }

@@ -52,22 +52,22 @@ KL_XmMuster Satz(const Abschnitt& a, const Instrumente& in)
     return s.Muster();
 }
 
-// The piece closes on the dominant, which lets go on its last beat and
-// leads back to the F of the top.
-KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in)
+// The piece closes on the dominant, which rings into the F of the top: the
+// piano's C7, the bass and the bell's last note sound on to the end, where
+// the chord, the bass and the bell of the first bar take over.
+KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in, const KL_XmMuster& anfang)
 {
     KL_Satz s(KANAELE, static_cast<int>(a.akkorde.size()));
     Schreibe(s, a, in);
     const int takt = s.Zeilen() - KL_Satz::SCHRITTE_JE_TAKT;
     for (int k = FLOETE; k < KANAELE; ++k) {
-        s.Leeren(k, takt + 4, s.Zeilen());
-    }
-    for (int k = PIANO; k < PIANO + 4; ++k) {
-        s.Loslassen(k, takt + 10);
+        if (k < PIANO || k >= PIANO + 4) {
+            s.Leeren(k, takt + 4, s.Zeilen());
+        }
     }
     s.Stimme(GLOCKE, in.glocke, "G5 . . E5 . . C5", 24, takt + 4);
-    s.Stimme(BASS, in.bass, "C2 . . . . . =", 50, takt + 4);
-    s.Verstummen(takt + 15);
+    s.Stimme(BASS, in.bass, "C2", 50, takt + 4);
+    s.Anschluss(takt + 14, anfang);
     return s.Muster();
 }
 
@@ -148,15 +148,18 @@ KL_XmModul Menue()
     c2.floete = FLOETE_C2;
     c2.anschlag = "x.........x.....";
 
-    const int i = modul.NeuesMuster(Satz(einleitung, in));
+    const KL_XmMuster anfang = Satz(einleitung, in);
+    const int i = modul.NeuesMuster(anfang);
     const int pa1 = modul.NeuesMuster(Satz(a1, in));
     const int pa2 = modul.NeuesMuster(Satz(a2, in));
     const int pa3 = modul.NeuesMuster(Satz(a3, in));
     const int pb1 = modul.NeuesMuster(Satz(b1, in));
     const int pb2 = modul.NeuesMuster(Satz(b2, in));
     const int pc1 = modul.NeuesMuster(Satz(c1, in));
-    const int pc2 = modul.NeuesMuster(Schluss(c2, in));
+    const int pc2 = modul.NeuesMuster(Schluss(c2, in, anfang));
 
+    // As loud as the other pieces (about -19.5 LUFS as the game plays it).
+    modul.Pegel(0.90);
     modul.Reihenfolge({i, pa1, pa2, pb1, pb2, pa1, pa3, pc1, pc2});
     return modul;
 }

@@ -143,7 +143,7 @@ KL_Puffer Intro()
         p.Daten()[i * 2] *= g;
         p.Daten()[i * 2 + 1] *= g;
     }
-    AufPegel(p, 0.1, 0.85);
+    AufPegel(p, 0.063, 0.5);
     return p;
 }
 
@@ -217,8 +217,9 @@ KL_Puffer Ruhmeshalle()
 
     KL_Hall hall(RATE, 0.7, 0.35);
     hall.Verarbeite(p, 0.6, true);
-    AufPegel(p, 0.1, 0.85);
-    // Quarter-millisecond edges: the restart gap of the player can't click.
+    AufPegel(p, 0.073, 0.5);
+    // Two-millisecond edges: the mixer joins the end to the start sample by
+    // sample, and the two meet smoothly.
     p.Einblenden(0.002);
     p.Ausblenden(0.002);
     return p;

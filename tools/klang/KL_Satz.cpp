@@ -158,14 +158,6 @@ void KL_Satz::Effekt(int kanal, int zeile, int effekt, int parameter)
     }
 }
 
-void KL_Satz::Lautstaerke(int kanal, int zeile, int wert)
-{
-    KL_XmZelle* z = Zelle(kanal, zeile);
-    if (z) {
-        z->lautstaerke = static_cast<uint8_t>(0x10 + std::clamp(wert, 0, 64));
-    }
-}
-
 void KL_Satz::Leeren(int kanal, int von, int bis)
 {
     for (int reihe = von; reihe < bis; ++reihe) {
@@ -176,22 +168,23 @@ void KL_Satz::Leeren(int kanal, int von, int bis)
     }
 }
 
-void KL_Satz::Loslassen(int kanal, int zeile)
-{
-    KL_XmZelle* z = Zelle(kanal, zeile);
-    if (z) {
-        *z = KL_XmZelle();
-        z->note = KL_Noten::LOSLASSEN;
-    }
-}
-
-void KL_Satz::Verstummen(int zeile)
+void KL_Satz::Anschluss(int zeile, const KL_XmMuster& anfang)
 {
     for (int k = 0; k < kanaele; ++k) {
-        Leeren(k, zeile, zeilen);
-        Effekt(k, zeile, 0x0a, 0x0f);
-        for (int reihe = zeile + 1; reihe < zeilen; ++reihe) {
-            Lautstaerke(k, reihe, 0);
+        const std::size_t erste = static_cast<std::size_t>(k);
+        const bool neu = erste < anfang.zellen.size() && anfang.zellen[erste].note > 0
+                         && anfang.zellen[erste].note != KL_Noten::LOSLASSEN;
+        if (neu) {
+            continue;
+        }
+        // In the volume column, so that speed changes in the effect column stay.
+        for (int reihe = zeile; reihe < zeilen; ++reihe) {
+            KL_XmZelle* z = Zelle(k, reihe);
+            if (z) {
+                z->note = 0;
+                z->instrument = 0;
+                z->lautstaerke = reihe == zeile ? 0x6f : 0x10;
+            }
         }
     }
 }

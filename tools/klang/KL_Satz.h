@@ -35,14 +35,15 @@ public:
                  const std::string& anschlag, int mitte, int lautstaerke);
 
     void Effekt(int kanal, int zeile, int effekt, int parameter);
-    void Lautstaerke(int kanal, int zeile, int wert);
 
     // Empties rows [von, bis) of a channel.
     void Leeren(int kanal, int von, int bis);
-    void Loslassen(int kanal, int zeile);
-    // From this row on nothing new is struck and every channel slides to
-    // silence within the row: the song ends quiet, the restart can't click.
-    void Verstummen(int zeile);
+    // The end of the song, which the mixer joins to its start at once. The
+    // restart stops every voice: one that row 0 of `anfang` strikes anew goes
+    // over into its new note without a click, so those channels sound on to
+    // the end and fill the join; every other channel slides to silence from
+    // `zeile` on and strikes nothing more.
+    void Anschluss(int zeile, const KL_XmMuster& anfang);
 
     const KL_XmMuster& Muster() const { return muster; }
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 // The first game track: A minor, 132 beats a minute, four rows a beat.
-// Sections of four bars; the last one stops on a break so that the restart
-// at the top lands on the downbeat.
+// Sections of four bars; the last one breaks into a fill that leads into
+// the downbeat of the top.
 namespace
 {
 enum Kanal { MELODIE, GEGEN, ARPEGGIO, BASS, FLAECHE, KICK = 7, SNARE, HIHAT, KANAELE };
@@ -47,7 +47,7 @@ void Schreibe(KL_Satz& s, const Abschnitt& a, const Instrumente& in)
     if (a.flaeche > 0) {
         s.Akkorde(FLAECHE, 3, in.flaeche, a.akkorde, "x...............", 55, a.flaeche);
     }
-    s.Schlag(KICK, in.kick, 49, a.kick, 50);
+    s.Schlag(KICK, in.kick, 49, a.kick, 40);
     s.Schlag(SNARE, in.snare, 49, a.snare, 44);
     s.Schlag(HIHAT, in.hihat, 49, a.hihat, 38);
 }
@@ -59,25 +59,23 @@ KL_XmMuster Satz(const Abschnitt& a, const Instrumente& in)
     return s.Muster();
 }
 
-// The closing section: the last bar breaks into a drum fill, everything is
-// released by its fourth beat, and a short rest leads back to the top.
-KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in)
+// The closing section: the last bar breaks into a drum fill over the held
+// E chord, and the pad, the arpeggio and the bass run on into the A minor of
+// the top, which strikes them anew.
+KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in, const KL_XmMuster& anfang)
 {
     KL_Satz s(KANAELE, static_cast<int>(a.akkorde.size()));
     Schreibe(s, a, in);
     const int takt = s.Zeilen() - KL_Satz::SCHRITTE_JE_TAKT;
-    for (int k = ARPEGGIO; k < KANAELE; ++k) {
+    for (int k = KICK; k < KANAELE; ++k) {
         s.Leeren(k, takt + 8, s.Zeilen());
     }
-    for (int k = FLAECHE; k < FLAECHE + 3; ++k) {
-        s.Loslassen(k, takt + 4);
-    }
-    s.Loslassen(ARPEGGIO, takt + 8);
-    s.Stimme(BASS, in.bass, "E2 . . . B1 . . . E2 . E2 . =", 52, takt);
-    s.Stimme(KICK, in.kick, "C4 . . . . . . . C4 . . . C4", 60, takt);
+    s.Leeren(BASS, takt, s.Zeilen());
+    s.Stimme(BASS, in.bass, "E2 . . . B1 . . . E2 . E2 . G#1 . B1 .", 52, takt);
+    s.Stimme(KICK, in.kick, "C4 . . . . . . . C4 . . . C4", 48, takt);
     s.Stimme(SNARE, in.snare, ". . . . . . . . C4:22 C4:28 C4:34 C4:40", 44, takt);
     s.Stimme(HIHAT, in.tom, "G4:40 . E4:44 . C4:48", 40, takt + 8);
-    s.Verstummen(takt + 14);
+    s.Anschluss(takt + 14, anfang);
     return s.Muster();
 }
 
@@ -176,7 +174,8 @@ KL_XmModul ErstesStueck()
                "................"
                "g.g.g.g.o.o.x.x.";
 
-    const int i = modul.NeuesMuster(Satz(einleitung, in));
+    const KL_XmMuster anfang = Satz(einleitung, in);
+    const int i = modul.NeuesMuster(anfang);
     const int pa1 = modul.NeuesMuster(Satz(a1, in));
     const int pa2 = modul.NeuesMuster(Satz(a2, in));
     const int pa3 = modul.NeuesMuster(Satz(a3, in));
@@ -185,8 +184,10 @@ KL_XmModul ErstesStueck()
     const int pc1 = modul.NeuesMuster(Satz(c1, in));
     const int pc2 = modul.NeuesMuster(Satz(c2, in));
 
-    const int pb3 = modul.NeuesMuster(Schluss(b3, in));
+    const int pb3 = modul.NeuesMuster(Schluss(b3, in, anfang));
 
+    // As loud as the other pieces (about -19.5 LUFS as the game plays it).
+    modul.Pegel(1.06);
     modul.Reihenfolge({i, pa1, pa2, pa1, pa3, pb1, pb2, pc1, pc2, pa1, pa3, pb1, pb3});
     return modul;
 }

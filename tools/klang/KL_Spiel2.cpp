@@ -45,7 +45,7 @@ void Schreibe(KL_Satz& s, const Abschnitt& a, const Instrumente& in)
     if (!a.stab.empty()) {
         s.Akkorde(STAB, 3, in.piano, a.akkorde, a.stab, 60, 36);
     }
-    s.Schlag(KICK, in.kick, 49, a.kick, 50);
+    s.Schlag(KICK, in.kick, 49, a.kick, 40);
     s.Schlag(KLATSCHEN, in.klatschen, 49, a.klatschen, 40);
     s.Schlag(HIHAT, in.hihat, 49, a.hihat, 34);
     s.Schlag(SCHUETTLER, in.schuettler, 49, a.schuettler, 32);
@@ -62,8 +62,9 @@ KL_XmMuster Satz(const Abschnitt& a, const Instrumente& in)
     return s.Muster();
 }
 
-// The last bar: a stop on the D chord, a short fill, then quiet.
-KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in)
+// The last bar: a stop on the D chord, a short fill, and the bass leads on
+// D into the G of the top.
+KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in, const KL_XmMuster& anfang)
 {
     KL_Satz s(KANAELE, static_cast<int>(a.akkorde.size()));
     Schreibe(s, a, in);
@@ -72,11 +73,11 @@ KL_XmMuster Schluss(const Abschnitt& a, const Instrumente& in)
         s.Leeren(k, takt, s.Zeilen());
     }
     s.Akkorde(STAB, 3, in.piano, {"D7"}, "x.....=", 60, 34);
-    s.Stimme(BASS, in.bass, "D2 . . . . . = . . . A1 . C2 . =", 54, takt);
-    s.Stimme(KICK, in.kick, "C4 . . . . . . . . . . . C4", 60, takt);
+    s.Stimme(BASS, in.bass, "D2 . . . . . = . . . A1 . C2 . D2 .", 54, takt);
+    s.Stimme(KICK, in.kick, "C4 . . . . . . . . . . . C4", 48, takt);
     s.Stimme(HIHAT, in.tom, ". . . . . . . . A4:36 . F4:40 . D4:44", 40, takt);
     s.Stimme(KLATSCHEN, in.klatschen, ". . . . . . . . C4:20 C4:26 C4:32 C4:40", 40, takt);
-    s.Verstummen(takt + 14);
+    s.Anschluss(takt + 14, anfang);
     return s.Muster();
 }
 
@@ -160,15 +161,18 @@ KL_XmModul ZweitesStueck()
                    "............x..."
                    "....x.......x.xx";
 
-    const int i = modul.NeuesMuster(Satz(einleitung, in));
+    const KL_XmMuster anfang = Satz(einleitung, in);
+    const int i = modul.NeuesMuster(anfang);
     const int pa1 = modul.NeuesMuster(Satz(a1, in));
     const int pa2 = modul.NeuesMuster(Satz(a2, in));
     const int pb1 = modul.NeuesMuster(Satz(b1, in));
     const int pb2 = modul.NeuesMuster(Satz(b2, in));
     const int pc1 = modul.NeuesMuster(Satz(c1, in));
     const int pc2 = modul.NeuesMuster(Satz(c2, in));
-    const int pb3 = modul.NeuesMuster(Schluss(b3, in));
+    const int pb3 = modul.NeuesMuster(Schluss(b3, in, anfang));
 
+    // As loud as the other pieces (about -19.5 LUFS as the game plays it).
+    modul.Pegel(1.06);
     modul.Reihenfolge({i, pa1, pa2, pb1, pb2, pa1, pa2, pc1, pc2, pb1, pb3});
     return modul;
 }

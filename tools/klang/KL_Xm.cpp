@@ -3,6 +3,7 @@
 #include "KL_Datei.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace
 {
@@ -59,8 +60,18 @@ void Kopf(Schreiber& s, const std::string& name, int kanaele, int muster, int in
     }
 }
 
+// A "set volume" of the volume column scaled; its other commands stay.
+uint8_t Lautstaerke(uint8_t wert, double pegel)
+{
+    if (wert < 0x10 || wert > 0x50) {
+        return wert;
+    }
+    const long neu = std::lround((wert - 0x10) * pegel);
+    return static_cast<uint8_t>(0x10 + std::clamp(neu, 0L, 64L));
+}
+
 // Packed cells: a flag byte says which of the five fields follow.
-void Musterdaten(Schreiber& s, const KL_XmMuster& m)
+void Musterdaten(Schreiber& s, const KL_XmMuster& m, double pegel)
 {
     s.Langwort(9);
     s.Byte(0);
@@ -68,7 +79,8 @@ void Musterdaten(Schreiber& s, const KL_XmMuster& m)
     const std::size_t groesseStelle = s.bytes.size();
     s.Wort(0);
     const std::size_t anfang = s.bytes.size();
-    for (const KL_XmZelle& z : m.zellen) {
+    for (KL_XmZelle z : m.zellen) {
+        z.lautstaerke = Lautstaerke(z.lautstaerke, pegel);
         uint8_t flaggen = 0x80;
         if (z.note) flaggen |= 1;
         if (z.instrument) flaggen |= 2;
@@ -198,7 +210,7 @@ std::vector<uint8_t> KL_XmModul::Bytes() const
     Schreiber s;
     Kopf(s, name, kanaele, static_cast<int>(muster.size()), static_cast<int>(instrumente.size()), tempo, bpm, folge);
     for (const KL_XmMuster& m : muster) {
-        Musterdaten(s, m);
+        Musterdaten(s, m, pegel);
     }
     for (const KL_XmInstrument& in : instrumente) {
         Instrumentdaten(s, in);

@@ -58,6 +58,9 @@ public:
     // Adds an instrument and answers its number (from 1).
     int NeuesInstrument(const KL_XmInstrument& instrument);
     void Reihenfolge(const std::vector<int>& folge);
+    // Scales every volume the patterns set (rounded, at most 64): the
+    // loudness of the whole piece as the player mixes it.
+    void Pegel(double faktor) { pegel = faktor; }
 
     const std::vector<KL_XmMuster>& Muster() const { return muster; }
     const std::vector<int>& Folge() const { return folge; }
@@ -75,6 +78,7 @@ private:
     int kanaele;
     int tempo;
     int bpm;
+    double pegel = 1.0;
     std::vector<KL_XmMuster> muster;
     std::vector<int> folge;
     std::vector<KL_XmInstrument> instrumente;
