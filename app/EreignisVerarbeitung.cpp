@@ -51,7 +51,6 @@ bool Vollbildtaste(const SDL_Event& ereignis)
         return false;
     verschluckt = taste.sym;
     GAME_INIT.WechsleVollbild();
-    VOQ_OGL_Zeichenliste::Verwirf();
     return true;
 }
 

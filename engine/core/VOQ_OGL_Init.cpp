@@ -186,6 +186,7 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
     }
 
     ++darstellungen;
+    ++modi;
     SetzeOpenGLZustand();
 
     if (!video.symbolpfad.empty()) {
@@ -249,6 +250,7 @@ bool VOQ_OGL_Init::WechsleVollbild()
                         + std::string(SDL_GetError()) + "\n\n");
         return false;
     }
+    ++modi;
     const bool voll = (bildschirm->flags & SDL_FULLSCREEN) != 0;
     VOQ_Log::Aus(voll ? "#o> VOQ_OGL_Init - Vollbild\n" : "#o> VOQ_OGL_Init - Fenster\n");
     return true;
@@ -280,6 +282,13 @@ int VOQ_OGL_Init::darstellungen = 0;
 int VOQ_OGL_Init::Darstellungsnummer()
 {
     return darstellungen;
+}
+
+int VOQ_OGL_Init::modi = 0;
+
+int VOQ_OGL_Init::Modusnummer()
+{
+    return modi;
 }
 
 bool VOQ_OGL_Init::InitVideoStd()

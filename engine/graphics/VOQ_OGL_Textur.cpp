@@ -1,5 +1,6 @@
 #include "VOQ_OGL_Textur.h"
 
+#include "VOQ_OGL_Init.h"
 #include "VOQ_OGL_Zeichenliste.h"
 
 #include "SDL.h"
@@ -9,6 +10,7 @@
 
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace
 {
@@ -19,6 +21,14 @@ const unsigned int NAMEN = 8192;
 unsigned char deckungen[NAMEN];
 // The quad being described, from Beginne to Quad.
 VOQ_OGL_Zeichenliste::Zug zug;
+
+// A name deleted while a quad of the frame being listed still named it,
+// with the video mode it belongs to.
+struct Spaeter {
+    unsigned int textur;
+    int darstellung;
+};
+std::vector<Spaeter> spaeter;
 
 void MerkeDeckung(unsigned int textur, Deckung deckung)
 {
@@ -175,8 +185,28 @@ bool VOQ_OGL_Textur::IstDirektHochladbar(int breite, int hoehe)
     return (breite & (breite - 1)) == 0;
 }
 
-bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+namespace
 {
+// A listed quad still names the texture: it keeps the old pixels under the
+// old name, which goes once the frame is drawn, and the owner gets a new one.
+bool NeuerNameFallsVerwendet(unsigned int& textur)
+{
+    if (!VOQ_OGL_Zeichenliste::Verwendet(textur))
+        return true;
+    unsigned int neu = 0;
+    glGenTextures(1, &neu);
+    if (neu == 0)
+        return false;
+    VOQ_OGL_Textur::Loesche(1, &textur);
+    textur = neu;
+    return true;
+}
+}
+
+bool VOQ_OGL_Textur::Hochladen(unsigned int& textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+{
+    if (!NeuerNameFallsVerwendet(textur))
+        return false;
     MerkeDeckung(textur, UNBEKANNT);
     // A name may come back with other pixels: the frame on show can't be kept.
     VOQ_OGL_Zeichenliste::Verwirf();
@@ -197,7 +227,7 @@ bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const
     return true;
 }
 
-bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
+bool VOQ_OGL_Textur::Erzeuge(unsigned int& textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
                              const int farbschluessel[3], unsigned char* puffer, bool direkt)
 {
     if (!Ausschneiden(quelle, x, y, arbeit))
@@ -276,12 +306,31 @@ void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
 {
     if (anzahl <= 0 || !texturen)
         return;
-    for (int i = 0; i < anzahl; ++i)
-        MerkeDeckung(texturen[i], UNBEKANNT);
     VOQ_OGL_Zeichenliste::Verwirf();
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0)
+    const bool video = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+    for (int i = 0; i < anzahl; ++i) {
+        if (video && VOQ_OGL_Zeichenliste::Verwendet(texturen[i])) {
+            spaeter.push_back({texturen[i], VOQ_OGL_Init::Darstellungsnummer()});
+            continue;
+        }
+        MerkeDeckung(texturen[i], UNBEKANNT);
+        if (video)
+            glDeleteTextures(1, &texturen[i]);
+    }
+}
+
+void VOQ_OGL_Textur::LoescheFreie()
+{
+    if (spaeter.empty())
         return;
-    glDeleteTextures(anzahl, texturen);
+    std::vector<Spaeter> warten;
+    warten.swap(spaeter);
+    for (const Spaeter& s : warten) {
+        // Names of another context would name that context's textures.
+        if (s.darstellung != VOQ_OGL_Init::Darstellungsnummer())
+            continue;
+        Loesche(1, &s.textur);
+    }
 }
 
 bool VOQ_OGL_Textur::Farbvorgabe(int preset, int bgr[3])

@@ -49,10 +49,13 @@ public:
     // Binds the texture, sets both filters to GL_NEAREST and uploads the buffer:
     // as level 0 with glTexImage2D when `direkt`, else through gluBuild2DMipmaps,
     // which scales it to power-of-two sizes. False if OpenGL reports an error.
-    static bool Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt);
+    // A texture that a quad of the frame being listed names keeps its pixels
+    // for that quad: `textur` becomes a new name, and the old one is deleted
+    // once the frame is drawn.
+    static bool Hochladen(unsigned int& textur, int breite, int hoehe, const unsigned char* bgra, bool direkt);
 
     // Fills the working surface from `quelle`, converts and uploads it in one go.
-    static bool Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
+    static bool Erzeuge(unsigned int& textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
                         const int farbschluessel[3], unsigned char* puffer, bool direkt);
 
     // Whether a quad of the texture at that alpha changes any pixel: not at
@@ -78,6 +81,10 @@ public:
 
     // Deletes texture names, but only while the video system (and with it the
     // OpenGL context) is still up; after SDL_Quit the context is gone and took
-    // its textures with it.
+    // its textures with it. A name that a quad of the frame being listed
+    // still names is deleted when the frame is drawn or dropped
+    // (LoescheFreie), so it can't come back with other pixels before.
     static void Loesche(int anzahl, const unsigned int* texturen);
+    // Deletes what Loesche held back; the drawing list calls it.
+    static void LoescheFreie();
 };

@@ -192,8 +192,8 @@ TEST_F(Bild, BilderFolgenDerZeitImmerWiederOderEinmal)
 }
 
 // A frame the window already shows is neither drawn nor swapped again; any
-// change of a quad, pixels loaded under a texture name, or a window uncovered
-// has it drawn.
+// change of a quad, pixels loaded under a texture name, a window uncovered or
+// a new video mode has it drawn.
 TEST_F(Bild, NurEinGeaendertesBildWirdGezeichnet)
 {
     using VOQ_OGL_Zeichenliste::Zug;
@@ -232,6 +232,21 @@ TEST_F(Bild, NurEinGeaendertesBildWirdGezeichnet)
     VOQ_OGL_Zeichenliste::Verwirf();
     EXPECT_TRUE(zeige({zug}));
     EXPECT_FALSE(zeige({zug}));
+    ASSERT_TRUE(StarteVideo(256, 256));
+    EXPECT_TRUE(zeige({zug})) << "a new video mode";
+
+    // A quad names its texture until the frame is drawn: the image reloaded
+    // (its old names deleted) and given another key after it was listed leave
+    // that quad as it was.
+    VOQ_OGL_Bildspeicher::SetzeUhr(nullptr);
+    ASSERT_TRUE(Lade(b, "vorher", NeueFlaeche(16, 16, ROT)));
+    Leere(GRUEN);
+    b.Draw(0, 0);
+    ASSERT_TRUE(Lade(b, "nachher", NeueFlaeche(16, 16, BLAU)));
+    b.Draw(20, 0);
+    b.SetTransColor(255, 0, 0);
+    b.Draw(40, 0);
+    EXPECT_EQ("RB.", Farben({{4, 4}, {24, 4}, {44, 4}}));
 }
 
 TEST_F(Bild, EinUndAusblendenInHundertSchritten)
