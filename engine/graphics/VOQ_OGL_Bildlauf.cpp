@@ -94,7 +94,7 @@ void VOQ_OGL_Bildlauf::Freigeben()
 void VOQ_OGL_Bildlauf::Zeige(std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> neu)
 {
     satz = std::move(neu);
-    frameSurface = satz ? satz->flaeche : nullptr;
+    frameSurface = nullptr;
     textures = satz ? satz->texturen.get() : nullptr;
     texturAnzahl = satz ? satz->anzahl : 0;
     texturesMade = satz != nullptr;

@@ -97,6 +97,8 @@ public:
     std::string bmpPath;
     std::string konfigPath;
     SDL_Surface* strip;
+    // A frame's working surface lives only while its textures are made, a
+    // band of rows at a time (VOQ_OGL_Bildspeicher): null here.
     SDL_Surface* frameSurface;
     unsigned int* textures;  // GLuint[frameCount]
     int keyColour[3];        // blue, green, red
@@ -138,6 +140,6 @@ private:
     void MeldeTexturen(bool erledigt);
 
     int texturAnzahl;  // names in `textures`, fixed per load whatever `frameCount` is set to later
-    // Where `strip`, `frameSurface` and `textures` belong; held while loaded.
+    // Where `strip` and `textures` belong; held while loaded.
     std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> satz;
 };

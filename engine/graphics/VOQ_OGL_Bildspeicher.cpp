@@ -115,8 +115,8 @@ bool Unbenutzt(const Eintrag& e)
 
 std::size_t SatzBytes(const Bildsatz& s)
 {
-    // The textures at four bytes a pixel, as the working surface at three.
-    return Bytes(s.flaeche) + static_cast<std::size_t>(s.anzahl) * Bytes(s.flaeche) * 4 / 3;
+    // The textures at four bytes a pixel.
+    return static_cast<std::size_t>(s.anzahl) * VOQ_OGL_Textur::PufferGroesse(s.breite, s.hoehe);
 }
 
 // Whether any set of the strip is still held by an image.
@@ -169,17 +169,32 @@ std::shared_ptr<const Streifen> Gelagert(const Kennung& kennung)
     return nullptr;
 }
 
-bool FuelleTexturen(Bildsatz& s)
+// The working surface of one band and the buffer it is converted into, for
+// the time the textures of a set are made.
+struct Band
+{
+    Band(int breite, int hoehe, bool direkt)
+        : flaeche(VOQ_OGL_Textur::ErzeugeArbeitsflaeche(
+              breite, hoehe < VOQ_OGL_Textur::BAND ? hoehe : VOQ_OGL_Textur::BAND)),
+          puffer(new (std::nothrow) unsigned char[VOQ_OGL_Textur::BandPufferGroesse(breite, hoehe, direkt)])
+    {
+    }
+    ~Band() { SDL_FreeSurface(flaeche); }
+    Band(const Band&) = delete;
+    Band& operator=(const Band&) = delete;
+
+    SDL_Surface* const flaeche;
+    const std::unique_ptr<unsigned char[]> puffer;
+};
+
+bool FuelleTexturen(Bildsatz& s, Band& band, bool direkt)
 {
     SDL_Surface* strip = VOQ_OGL_Bildspeicher::Flaeche(s.streifen.get());
-    const std::size_t groesse = VOQ_OGL_Textur::PufferGroesse(s.flaeche->w, s.flaeche->h);
-    std::unique_ptr<unsigned char[]> puffer(new (std::nothrow) unsigned char[groesse]);
-    if (!strip || !puffer)
+    if (!strip)
         return false;
-    const bool direkt = VOQ_OGL_Textur::IstDirektHochladbar(s.flaeche->w, s.flaeche->h);
     for (int i = 0; i < s.anzahl; ++i)
-        if (!VOQ_OGL_Textur::Erzeuge(s.texturen[i], strip, i * s.breite, 0, s.flaeche,
-                                     s.schluessel, puffer.get(), direkt))
+        if (!VOQ_OGL_Textur::ErzeugeInBaendern(s.texturen[i], strip, i * s.breite, 0, s.hoehe, band.flaeche,
+                                               s.schluessel, band.puffer.get(), direkt))
             return false;
     return true;
 }
@@ -190,7 +205,6 @@ Bildsatz::Bildsatz(std::shared_ptr<const Streifen> streifen_, int breite_, int h
     : streifen(std::move(streifen_)), breite(breite_), hoehe(hoehe_), anzahl(anzahl_),
       schluessel{schluessel_[0], schluessel_[1], schluessel_[2]},
       darstellung(VOQ_OGL_Init::Darstellungsnummer()),
-      flaeche(VOQ_OGL_Textur::ErzeugeArbeitsflaeche(breite_, hoehe_)),
       texturen(new (std::nothrow) unsigned int[anzahl_ > 0 ? anzahl_ : 1]())
 {
 }
@@ -200,7 +214,6 @@ Bildsatz::~Bildsatz()
     // Names of another context would name that context's textures.
     if (texturenGemacht && darstellung == VOQ_OGL_Init::Darstellungsnummer())
         VOQ_OGL_Textur::Loesche(anzahl, texturen.get());
-    SDL_FreeSurface(flaeche);
 }
 
 std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::string& pfad)
@@ -258,11 +271,13 @@ std::shared_ptr<const Bildsatz> VOQ_OGL_Bildspeicher::MacheSatz(const std::share
     if (!streifen || anzahl < 1)
         return nullptr;
     std::shared_ptr<Bildsatz> s(new (std::nothrow) Bildsatz(streifen, breite, hoehe, anzahl, schluessel));
-    if (!s || !s->flaeche || !s->texturen)
+    const bool direkt = VOQ_OGL_Textur::IstDirektHochladbar(breite, hoehe);
+    Band band(breite, hoehe, direkt);
+    if (!s || !s->texturen || !band.flaeche || !band.puffer)
         return nullptr;
     glGenTextures(anzahl, s->texturen.get());
     s->texturenGemacht = true;
-    if (!FuelleTexturen(*s)) {
+    if (!FuelleTexturen(*s, band, direkt)) {
         texturfehler = true;
         return nullptr;
     }

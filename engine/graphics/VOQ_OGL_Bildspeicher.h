@@ -41,7 +41,6 @@ struct Bildsatz
     const int breite, hoehe, anzahl;
     const int schluessel[3];                    // blue, green, red
     const int darstellung;
-    SDL_Surface* flaeche = nullptr;             // working surface of one frame
     std::unique_ptr<unsigned int[]> texturen;   // GLuint[anzahl]
     bool texturenGemacht = false;               // the names exist
 };
@@ -57,8 +56,9 @@ SDL_Surface* Flaeche(const Streifen* streifen);
 // another image or kept from one; null if there is none.
 std::shared_ptr<const Bildsatz> SucheSatz(const std::shared_ptr<const Streifen>& streifen, int breite, int hoehe,
                                           int anzahl, const int schluessel[3]);
-// A new set: its working surface, `anzahl` texture names and every frame's
-// texture. Null if there is no memory for the surface or the names, or
+// A new set: `anzahl` texture names and every frame's texture, cut a band of
+// rows at a time, so that no copy of a frame outlives the making of its
+// texture. Null if there is no memory for the names or the band, or
 // (texturfehler true) if a texture could not be made.
 std::shared_ptr<const Bildsatz> MacheSatz(const std::shared_ptr<const Streifen>& streifen, int breite,
                                           int hoehe, int anzahl, const int schluessel[3], bool& texturfehler);

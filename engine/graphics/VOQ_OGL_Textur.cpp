@@ -148,7 +148,7 @@ bool VOQ_OGL_Textur::Ausschneiden(SDL_Surface* quelle, int x, int y, SDL_Surface
     return SDL_BlitSurface(quelle, &ausschnitt, arbeit, &ziel) == 0;
 }
 
-bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel)
+bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel, int zeilen)
 {
     if (!arbeit || !ziel || arbeit->format->BytesPerPixel != 3)
         return false;
@@ -160,7 +160,8 @@ bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3]
     const int rot = BytePosition(arbeit->format->Rshift);
     const unsigned char* pixel = static_cast<const unsigned char*>(arbeit->pixels);
 
-    for (int zeile = 0; zeile < arbeit->h; ++zeile) {
+    const int hoehe = zeilen >= 0 && zeilen < arbeit->h ? zeilen : arbeit->h;
+    for (int zeile = 0; zeile < hoehe; ++zeile) {
         // Rows are padded to the pitch, which is more than 3 x width unless the width is a multiple of 4.
         const unsigned char* p = pixel + static_cast<std::size_t>(zeile) * arbeit->pitch;
         for (int spalte = 0; spalte < arbeit->w; ++spalte, p += 3) {
@@ -201,9 +202,9 @@ bool NeuerNameFallsVerwendet(unsigned int& textur)
     textur = neu;
     return true;
 }
-}
 
-bool VOQ_OGL_Textur::Hochladen(unsigned int& textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+// The steps before pixels go under a name: bound, both filters GL_NEAREST.
+bool BindeZumFuellen(unsigned int& textur)
 {
     if (!NeuerNameFallsVerwendet(textur))
         return false;
@@ -214,6 +215,19 @@ bool VOQ_OGL_Textur::Hochladen(unsigned int& textur, int breite, int hoehe, cons
     glBindTexture(GL_TEXTURE_2D, textur);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    return true;
+}
+
+Deckung Zusammen(Deckung bisher, Deckung band)
+{
+    return bisher == band ? bisher : GEMISCHT;
+}
+}
+
+bool VOQ_OGL_Textur::Hochladen(unsigned int& textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+{
+    if (!BindeZumFuellen(textur))
+        return false;
     Deckung deckung = UNBEKANNT;
     if (direkt) {
         deckung = DeckungDer(bgra, breite, hoehe);
@@ -235,6 +249,44 @@ bool VOQ_OGL_Textur::Erzeuge(unsigned int& textur, SDL_Surface* quelle, int x, i
     if (!FuelleBGRA(arbeit, farbschluessel, puffer))
         return false;
     return Hochladen(textur, arbeit->w, arbeit->h, puffer, direkt);
+}
+
+std::size_t VOQ_OGL_Textur::BandPufferGroesse(int breite, int hoehe, bool direkt)
+{
+    return PufferGroesse(breite, direkt && hoehe > BAND ? BAND : hoehe);
+}
+
+bool VOQ_OGL_Textur::ErzeugeInBaendern(unsigned int& textur, SDL_Surface* quelle, int x, int y, int hoehe,
+                                       SDL_Surface* band, const int farbschluessel[3], unsigned char* puffer,
+                                       bool direkt)
+{
+    if (!band || !puffer || hoehe <= 0)
+        return false;
+    const int breite = band->w;
+    const std::size_t zeilenBytes = PufferGroesse(breite, 1);
+    if (direkt) {
+        if (!BindeZumFuellen(textur))
+            return false;
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, breite, hoehe, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+    }
+    Deckung deckung = UNBEKANNT;
+    for (int zeile = 0; zeile < hoehe; zeile += band->h) {
+        const int zeilen = hoehe - zeile < band->h ? hoehe - zeile : band->h;
+        unsigned char* ziel = direkt ? puffer : puffer + static_cast<std::size_t>(zeile) * zeilenBytes;
+        if (!Ausschneiden(quelle, x, y + zeile, band) || !FuelleBGRA(band, farbschluessel, ziel, zeilen))
+            return false;
+        if (!direkt)
+            continue;
+        const Deckung teil = DeckungDer(puffer, breite, zeilen);
+        deckung = zeile == 0 ? teil : Zusammen(deckung, teil);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, zeile, breite, zeilen, GL_BGRA, GL_UNSIGNED_BYTE, puffer);
+    }
+    if (!direkt)
+        return Hochladen(textur, breite, hoehe, puffer, false);
+    if (glGetError() != GL_NO_ERROR)
+        return false;
+    MerkeDeckung(textur, deckung);
+    return true;
 }
 
 bool VOQ_OGL_Textur::AendertPixel(unsigned int textur, float alpha)

@@ -35,8 +35,9 @@ public:
     // Writes the working surface's pixels, row by row from the top, as blue,
     // green, red and an alpha byte: 0 where blue, green and red equal the colour
     // key (given blue first), 255 elsewhere. Follows the surface's row pitch.
-    // `ziel` holds PufferGroesse bytes. False if the surface can't be locked.
-    static bool FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel);
+    // `ziel` holds PufferGroesse bytes (of `zeilen` rows, when that is given
+    // and below the surface's height). False if the surface can't be locked.
+    static bool FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel, int zeilen = -1);
 
     // The six numbered colour keys of SetTransColor(preset), blue first:
     // 1 black, 2 white, 3 magenta, 4 green, 5 (255, 0, 0), 6 (0, 0, 255).
@@ -57,6 +58,20 @@ public:
     // Fills the working surface from `quelle`, converts and uploads it in one go.
     static bool Erzeuge(unsigned int& textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
                         const int farbschluessel[3], unsigned char* puffer, bool direkt);
+
+    // Rows of a frame cut and converted at a time by ErzeugeInBaendern, so
+    // that a large frame needs no working surface of its size.
+    static constexpr int BAND = 64;
+    // Bytes of the buffer ErzeugeInBaendern needs for a frame of that size:
+    // a band of it when it is uploaded directly, the whole frame for the
+    // mipmap builder.
+    static std::size_t BandPufferGroesse(int breite, int hoehe, bool direkt);
+    // The frame of breite x hoehe at (x, y) of `quelle` made into the texture
+    // exactly as Erzeuge makes it, but cut and converted BAND rows at a time
+    // through `band` (a working surface of the frame's width and BAND rows,
+    // or the frame's height if lower) into `puffer` (BandPufferGroesse bytes).
+    static bool ErzeugeInBaendern(unsigned int& textur, SDL_Surface* quelle, int x, int y, int hoehe,
+                                  SDL_Surface* band, const int farbschluessel[3], unsigned char* puffer, bool direkt);
 
     // Whether a quad of the texture at that alpha changes any pixel: not at
     // alpha 0 or below (the blend keeps what is there), nor when the texture
