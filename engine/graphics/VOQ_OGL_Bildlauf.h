@@ -96,9 +96,9 @@ public:
     std::string name;
     std::string bmpPath;
     std::string konfigPath;
+    // The strip's pixels and a frame's working surface live only while the
+    // textures are made (VOQ_OGL_Bildspeicher): both null here.
     SDL_Surface* strip;
-    // A frame's working surface lives only while its textures are made, a
-    // band of rows at a time (VOQ_OGL_Bildspeicher): null here.
     SDL_Surface* frameSurface;
     unsigned int* textures;  // GLuint[frameCount]
     int keyColour[3];        // blue, green, red

@@ -70,12 +70,15 @@ std::uint64_t zeitpunkt = 0;
 
 struct VOQ_OGL_Bildspeicher::Streifen
 {
-    explicit Streifen(SDL_Surface* f) : flaeche(f) {}
+    Streifen(SDL_Surface* f, std::string p) : flaeche(f), pfad(std::move(p)), breite(f->w), hoehe(f->h) {}
     ~Streifen() { SDL_FreeSurface(flaeche); }
     Streifen(const Streifen&) = delete;
     Streifen& operator=(const Streifen&) = delete;
 
-    SDL_Surface* const flaeche;
+    // The pixels; null while they are given up (Entlade) until they are needed again.
+    mutable SDL_Surface* flaeche;
+    const std::string pfad;
+    const int breite, hoehe;
     Kennung kennung;
     // Unchanged since it was read and old enough then: its sets may be shared and kept.
     mutable bool wiederverwendbar = false;
@@ -231,9 +234,11 @@ std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::st
     if (!flaeche)
         return nullptr;
     ++ladevorgaenge;
-    std::shared_ptr<Streifen> s(new (std::nothrow) Streifen(flaeche));
-    if (!s)
+    std::shared_ptr<Streifen> s(new (std::nothrow) Streifen(flaeche, pfad));
+    if (!s) {
+        SDL_FreeSurface(flaeche);
         return nullptr;
+    }
     s->kennung = kennung;
     const std::int64_t grenze = (uhr ? uhr() : Systemuhr()) - MINDESTALTER_NS;
     s->wiederverwendbar = bekannt && kennung.geaendert < grenze && kennung.umgestellt < grenze;
@@ -242,9 +247,38 @@ std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::st
     return s;
 }
 
+// Read again from its file. Changed since: the pixels are the file's as it is
+// now, as a new image of it would have them, and the strip is no longer shared.
 SDL_Surface* VOQ_OGL_Bildspeicher::Flaeche(const Streifen* streifen)
 {
-    return streifen ? streifen->flaeche : nullptr;
+    if (!streifen)
+        return nullptr;
+    if (!streifen->flaeche) {
+        Kennung kennung;
+        if (!LeseKennung(streifen->pfad, kennung) || !(kennung == streifen->kennung))
+            streifen->wiederverwendbar = false;
+        streifen->flaeche = SDL_LoadBMP(streifen->pfad.c_str());
+        if (streifen->flaeche)
+            ++ladevorgaenge;
+    }
+    return streifen->flaeche;
+}
+
+bool VOQ_OGL_Bildspeicher::Groesse(const Streifen* streifen, int& breite, int& hoehe)
+{
+    if (!streifen)
+        return false;
+    breite = streifen->breite;
+    hoehe = streifen->hoehe;
+    return true;
+}
+
+void VOQ_OGL_Bildspeicher::Entlade(const Streifen* streifen)
+{
+    if (!streifen || !streifen->wiederverwendbar)
+        return;
+    SDL_FreeSurface(streifen->flaeche);
+    streifen->flaeche = nullptr;
 }
 
 std::shared_ptr<const Bildsatz> VOQ_OGL_Bildspeicher::SucheSatz(const std::shared_ptr<const Streifen>& streifen,

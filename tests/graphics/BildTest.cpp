@@ -392,6 +392,9 @@ TEST_F(Bild, BilderEinerDateiTeilenSichStreifenUndTexturen)
     b.reset();
     VOQ_OGL_Bildlauf c("block");
     EXPECT_EQ(0u, VOQ_OGL_Bildspeicher::Vorrat());
+    // Made, its frames give up the strip's pixels: another key reads the file again.
+    c.SetTransColor(1);
+    EXPECT_EQ(vorher + 2, VOQ_OGL_Bildspeicher::Ladevorgaenge());
 
     // A file written just now may change again unseen: neither shared nor kept.
     VOQ_OGL_Bildspeicher::SetzeUhr(nullptr);
@@ -402,15 +405,17 @@ TEST_F(Bild, BilderEinerDateiTeilenSichStreifenUndTexturen)
 
 TEST_F(Bild, DerVorratGibtDasAeltesteAuf)
 {
-    // 1024 x 1024: strip and texture come to about 7 MB each.
-    const char* const namen[] = {"gross_a", "gross_b", "gross_c"};
+    // 1024 x 1024: the texture comes to 4 MB; the strip's pixels are given up.
+    const char* const namen[] = {"gross_a", "gross_b", "gross_c", "gross_d", "gross_e"};
     for (const char* name : namen)
         ASSERT_TRUE(SpeichereBMP(NeueFlaeche(1024, 1024, ROT), std::string(name) + ".bmp"));
     const int vorher = VOQ_OGL_Bildspeicher::Ladevorgaenge();
     for (const char* name : namen)
         ASSERT_TRUE(VOQ_OGL_Bildlauf(name).loaded);
     EXPECT_LE(VOQ_OGL_Bildspeicher::Vorrat(), VOQ_OGL_Bildspeicher::VORRAT);
-    { VOQ_OGL_Bildlauf c("gross_c"); }
-    EXPECT_EQ(vorher + 3, VOQ_OGL_Bildspeicher::Ladevorgaenge()) << "the last one is kept";
+    { VOQ_OGL_Bildlauf e("gross_e"); }
+    EXPECT_EQ(vorher + 5, VOQ_OGL_Bildspeicher::Ladevorgaenge()) << "the last one is kept";
+    { VOQ_OGL_Bildlauf a("gross_a"); }
+    EXPECT_EQ(vorher + 6, VOQ_OGL_Bildspeicher::Ladevorgaenge()) << "the first one is not";
 }
 }  // namespace
