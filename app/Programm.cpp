@@ -7,16 +7,12 @@
 #include "VOQ_Log.h"
 #include "VOQ_OGL_Zeichenliste.h"
 
-#include <malloc.h>
-
 #include <cstdlib>
 #include <ctime>
 #include <string>
 
 namespace
 {
-// Bytes from which a block is mapped on its own, glibc's default start.
-const int GROSSER_BLOCK = 128 * 1024;
 struct Klang
 {
     Mix_Chunk** chunk;
@@ -79,11 +75,6 @@ void ZeigeBildschirm(int nummer)
 
 bool ProgrammStart()
 {
-    // Large blocks (pictures while they become textures, the textures of the
-    // software renderer) go back to the system when freed. By default the
-    // threshold rises to the largest block freed, and what follows of that
-    // size stays in the heap when it is freed, for the rest of the run.
-    mallopt(M_MMAP_THRESHOLD, GROSSER_BLOCK);
     std::srand(static_cast<unsigned>(std::time(nullptr)));
 
     GAME_INIT.InitConfig("einstellungen.konfig");
