@@ -27,6 +27,7 @@ QF_BINARY=/bin/false
 QF_LAUF_BASIS=$QF_ARBEIT
 zahlen=$QF_LAUF_BASIS/zahlen
 : >"$zahlen"
+laeufe=0
 
 # Steady-state stay on the main menu and the game, and on the other screens (s).
 RUHE_LANG=${QF_BENCH_RUHE_LANG:-12}
@@ -81,7 +82,8 @@ lauf() {
     echo "  $name $art: Last vorher $vorlast, nachher $(cut -d' ' -f1 /proc/loadavg)" >&2
     if [ -n "${QF_BENCH_AUFZEICHNUNG:-}" ]; then
         mkdir -p "$QF_BENCH_AUFZEICHNUNG"
-        cp "$messung" "$QF_BENCH_AUFZEICHNUNG/$name-$art-$runde.txt"
+        laeufe=$((laeufe + 1))
+        cp "$messung" "$QF_BENCH_AUFZEICHNUNG/$name-$art-$runde-$laeufe.txt"
     fi
     rm -rf "$QF_ARBEIT"
 }
