@@ -47,29 +47,28 @@ int Bildtakt::LeseRate(const std::string& pfad)
     return rate < 0 ? -1 : rate;
 }
 
-std::uint32_t Bildtakt::Warten(Takt& takt, std::uint32_t jetzt, int rate, std::uint32_t mindestens,
-                              unsigned long bilder)
+std::uint32_t Bildtakt::Warten(Takt& takt, std::uint32_t jetzt, int rate, unsigned long bilder)
 {
     if (rate <= 0)
-        return mindestens;
+        return 0;
     const bool ohneBild = bilder == takt.bilder;
     takt.bilder = bilder;
     if (ohneBild)
-        return mindestens;
+        return 0;
     const double periode = 1000.0 / rate;
     double rest = takt.faellig - jetzt;
     // Never more than a period ahead, but for rounding; further means the
     // clock went back (or wrapped), which must not stall the loop.
     if (rest > periode + 1.0)
         takt.faellig = rest = 0.0;
-    const std::uint32_t warten = rest > mindestens ? static_cast<std::uint32_t>(rest) : mindestens;
-    const double ende = static_cast<double>(jetzt) + warten;
+    const std::uint32_t warten = rest > 0.0 ? static_cast<std::uint32_t>(rest) : 0;
+    const double beginn = static_cast<double>(jetzt) + warten;
     // A late frame moves the schedule on instead of rushing the next ones.
-    takt.faellig = (takt.faellig > ende ? takt.faellig : ende) + periode;
+    takt.faellig = (takt.faellig > beginn ? takt.faellig : beginn) + periode;
     return warten;
 }
 
-std::uint32_t Bildtakt::Pause(std::uint32_t jetzt, std::uint32_t mindestens, unsigned long bilder)
+std::uint32_t Bildtakt::Pause(std::uint32_t jetzt, unsigned long bilder)
 {
     static int rate = -2;
     static Takt takt;
@@ -83,5 +82,5 @@ std::uint32_t Bildtakt::Pause(std::uint32_t jetzt, std::uint32_t mindestens, uns
         }
         VOQ_Log::Aus("Bildrate: " + std::to_string(rate) + " (" + woher + ")\n");
     }
-    return Warten(takt, jetzt, rate, mindestens, bilder);
+    return Warten(takt, jetzt, rate, bilder);
 }

@@ -52,7 +52,6 @@ bool Vollbildtaste(const SDL_Event& ereignis)
         return false;
     verschluckt = taste.sym;
     GAME_INIT.WechsleVollbild();
-    VOQ_OGL_Zeichenliste::Verwirf();
     return true;
 }
 
@@ -149,6 +148,11 @@ void EreignisVerarbeitung()
         e_init = true;
     }
 
+    // The frame's turn first, then the events: a key pressed during the wait
+    // is read now and handled in this frame.
+    const Uint32 warten = Bildtakt::Pause(SDL_GetTicks(), VOQ_OGL_Zeichenliste::Bilder());
+    if (warten > 0)
+        SDL_Delay(warten);
     NimmEreignisse();
     BeendeAufSignal();
 
@@ -158,5 +162,5 @@ void EreignisVerarbeitung()
     HalteMusikAmLaufen();
 
     ++frames;
-    SDL_Delay(Bildtakt::Pause(SDL_GetTicks(), static_cast<Uint32>(ereignis_delay), VOQ_OGL_Zeichenliste::Bilder()));
+    SDL_Delay(static_cast<Uint32>(ereignis_delay));
 }

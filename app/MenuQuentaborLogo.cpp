@@ -3,6 +3,7 @@
 #include "Globale.h"
 #include "Menuekulisse.h"
 #include "Musik.h"
+#include "VOQ_OGL_Bildspeicher.h"
 #include "VOQ_Zaehler.h"
 
 namespace
@@ -82,8 +83,13 @@ void Einzelbild(Intro& intro)
 
 void MenuQuentaborLogo()
 {
-    Intro intro;
-    Betrete(intro);
-    while (!intro.verlassen && !done)
-        Einzelbild(intro);
+    {
+        Intro intro;
+        Betrete(intro);
+        while (!intro.verlassen && !done)
+            Einzelbild(intro);
+    }
+    // The intro comes once a run: what its images leave in the store would
+    // only take memory from the screens after it.
+    VOQ_OGL_Bildspeicher::Leeren();
 }

@@ -18,7 +18,7 @@ $1 == "S" {
     ns++
     st[ns] = $2; cpu[ns] = $3; cpuh[ns] = $4; ah[ns] = $5; asp[ns] = $6; aa[ns] = $7; schlaf[ns] = $8
 }
-# The pump's sleep, once a frame: drawn (a swap follows) or kept on show.
+# The pump's start, once a frame: drawn (a swap follows) or kept on show.
 $1 == "P" {
     np++
     pt[np] = $2; pcpu[np] = $3; pcpuh[np] = $4; pah[np] = $5; pasp[np] = $6; paa[np] = $7
@@ -30,6 +30,11 @@ $1 == "B" {
     vorher[nb] = ns
 }
 $1 == "R" { if ($4 > hwm) hwm = $4 }
+# Key presses sent (bench/tasten.c), taken from the queue by the game, and the
+# field's pixels at each swap.
+$1 == "T" { nt++; tt[nt] = $2; tsym[nt] = $3 }
+$1 == "K" { nk++; kt[nk] = $2; ksym[nk] = $3 }
+$1 == "F" { nf++; ft[nf] = $2; fh[nf] = $3 }
 $1 == "H" {
     # Origins of the allocations since the previous entry, for that visit.
     herkunft[nb, $3] += $4
@@ -38,8 +43,40 @@ $1 == "H" {
 
 function ms(d) { return sprintf("%.2f", d / 1e6) }
 
+# The median and the 90th percentile (nearest rank) of w[1..n], sorted in place.
+function Sortiere(w, n,    i, j, t) {
+    for (i = 2; i <= n; i++) {
+        t = w[i]
+        for (j = i - 1; j >= 1 && w[j] > t; j--) w[j + 1] = w[j]
+        w[j + 1] = t
+    }
+}
+function Median(w, n) { return (n % 2) ? w[(n + 1) / 2] : (w[n / 2] + w[n / 2 + 1]) / 2 }
+function P90(w, n,    k) { k = int(0.9 * n); if (k < 0.9 * n) k++; return w[k] }
+
+# From each press to the first swap whose field differs from the one on show
+# when it was sent (within 300 ms; the sender keeps falls away), and to the
+# game taking it from the queue.
+function Latenz(    i, j, f, vorher, n, m, zeigen, ankunft) {
+    n = 0; m = 0; f = 1
+    for (i = 1; i <= nt; i++) {
+        while (f <= nf && ft[f] < tt[i]) f++
+        if (f == 1) continue
+        vorher = fh[f - 1]
+        for (j = f; j <= nf && ft[j] - tt[i] < 300e6; j++)
+            if (fh[j] != vorher) { zeigen[++n] = (ft[j] - tt[i]) / 1e6; break }
+        for (j = 1; j <= nk; j++)
+            if (kt[j] >= tt[i] && ksym[j] == tsym[i]) { ankunft[++m] = (kt[j] - tt[i]) / 1e6; break }
+    }
+    if (n < 1 || m < 1) return
+    Sortiere(zeigen, n); Sortiere(ankunft, m)
+    print "latenz", sprintf("%.1f %.1f %.1f", Median(zeigen, n), P90(zeigen, n), Median(ankunft, m))
+    print "latenz gezaehlt", sprintf("%d %d", n, nt)
+}
+
 END {
     if (ns == 0) exit
+    Latenz()
     if (start_mono != "")
         print "start", ms(st[1] - start_mono + start_seit)
     print "hwm", sprintf("%.1f", hwm / 1024)

@@ -9,7 +9,7 @@
 #
 # Binaries are run in turns (a round runs each once), so a change of the
 # machine's load falls on all of them alike. Set by the caller: QF_DATEN_DIR
-# (the game's data), QF_QUELL_DIR, QF_MESSUNG_LIB, QF_JOYSTICK_LIB.
+# (the game's data), QF_QUELL_DIR, QF_MESSUNG_LIB, QF_JOYSTICK_LIB, QF_TASTEN.
 # QF_BENCH_AUFZEICHNUNG: a folder to keep the raw records and figures in.
 # Not part of `make test`: the figures are reported, not checked.
 set -u
@@ -27,10 +27,22 @@ QF_BINARY=/bin/false
 QF_LAUF_BASIS=$QF_ARBEIT
 zahlen=$QF_LAUF_BASIS/zahlen
 : >"$zahlen"
+laeufe=0
 
 # Steady-state stay on the main menu and the game, and on the other screens (s).
 RUHE_LANG=${QF_BENCH_RUHE_LANG:-12}
 RUHE_KURZ=${QF_BENCH_RUHE_KURZ:-6}
+# Key presses a round for the latency figure.
+TASTEN=${QF_BENCH_TASTEN:-40}
+# The runs of a round (QF_BENCH_TEILE: a choice of alle steuerung menue tasten).
+TEILE=${QF_BENCH_TEILE:-alle steuerung menue tasten}
+# The playfield in picture pixels, hashed at every swap for the latency figure.
+FELD=340,100,320,640
+
+teil() {
+    case " $TEILE " in *" $1 "*) return 0 ;; esac
+    return 1
+}
 
 klick() {
     xdotool mousemove "$1" "$2" sleep 0.2 mousedown 1 sleep 0.3 mouseup 1
@@ -70,7 +82,8 @@ lauf() {
     echo "  $name $art: Last vorher $vorlast, nachher $(cut -d' ' -f1 /proc/loadavg)" >&2
     if [ -n "${QF_BENCH_AUFZEICHNUNG:-}" ]; then
         mkdir -p "$QF_BENCH_AUFZEICHNUNG"
-        cp "$messung" "$QF_BENCH_AUFZEICHNUNG/$name-$art-$runde.txt"
+        laeufe=$((laeufe + 1))
+        cp "$messung" "$QF_BENCH_AUFZEICHNUNG/$name-$art-$runde-$laeufe.txt"
     fi
     rm -rf "$QF_ARBEIT"
 }
@@ -158,8 +171,26 @@ rundgang_menue() {
     qf_warte_ende 30
 }
 
+# Into a game, then TASTEN presses of Left and Right from bench/tasten.c, each
+# sent a while after the piece fell a row; the game is ended by a signal.
+rundgang_tasten() {
+    qf_bildschirm 0
+    sleep 1
+    xdotool key Return
+    qf_bildschirm 10
+    sleep 2
+    menueklick 488 266
+    qf_bildschirm 100
+    xdotool mousemove 1010 300
+    sleep 2
+    "$QF_TASTEN" "$messung" "$TASTEN" || echo "  weniger Tasten als $TASTEN gesendet" >&2
+    kill -TERM "$QF_PID"
+    qf_warte_ende 30
+}
+
 # ltris (Debian's falling-block game, if installed) idling in its menu, in the
-# same run for comparison: CPU seconds per second over RUHE_LANG s.
+# same run for comparison: CPU seconds per second over RUHE_LANG s, and its
+# peak memory.
 ltris_lauf() {
     [ -x /usr/games/ltris ] || return 0
     (cd "$QF_LAUF_BASIS" && exec env SDL_AUDIODRIVER=dummy /usr/games/ltris >/dev/null 2>&1) &
@@ -168,9 +199,11 @@ ltris_lauf() {
     a=$(awk '{print $14 + $15}' "/proc/$pid/stat")
     sleep "$RUHE_LANG"
     b=$(awk '{print $14 + $15}' "/proc/$pid/stat")
+    hwm=$(awk '/^VmHWM:/ { printf "%.1f", $2 / 1024 }' "/proc/$pid/status")
     kill "$pid"
     wait "$pid" 2>/dev/null
     printf 'ltris\tltris\t%s\n' "$(awk -v t="$(getconf CLK_TCK)" "BEGIN { printf \"%.2f\", ($b - $a) / t / $RUHE_LANG }")" >>"$zahlen"
+    printf 'ltris\tltris hwm\t%s\n' "$hwm" >>"$zahlen"
 }
 
 echo "Quaderfall-Benchmark: $runden Runde(n); Last $(cut -d' ' -f1-3 /proc/loadavg)" >&2
@@ -180,15 +213,19 @@ while [ "$runde" -le "$runden" ]; do
     for paar in "$@"; do
         name=${paar%%=*}
         binaer=${paar#*=}
-        lauf "$name" "$binaer" alle . "" LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
-        lauf "$name" "$binaer" steuerung "^(wechsel .*90|[a-z]+ 90[[:space:]])" "" \
+        teil alle && lauf "$name" "$binaer" alle . "" LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+        teil steuerung && lauf "$name" "$binaer" steuerung "^(wechsel .*90|[a-z]+ 90[[:space:]])" "" \
             QF_JOYSTICK_BEFEHLE=/dev/null LD_PRELOAD="$QF_JOYSTICK_LIB $QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
-        lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "sync unset " \
-            env -u SDL12COMPAT_SYNC_TO_VBLANK LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
-        lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "sync 1 " \
-            SDL12COMPAT_SYNC_TO_VBLANK=1 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
-        lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "skalierung 0 " \
-            SDL12COMPAT_OPENGL_SCALING=0 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+        teil tasten && lauf "$name" "$binaer" tasten "^(latenz|hwm)" "spiel " \
+            QF_MESSUNG_FELD=$FELD LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+        if teil menue; then
+            lauf "$name" "$binaer" menue "^((cpuwand|fps) 10[[:space:]]|hwm)" "sync unset " \
+                env -u SDL12COMPAT_SYNC_TO_VBLANK LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+            lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "sync 1 " \
+                SDL12COMPAT_SYNC_TO_VBLANK=1 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+            lauf "$name" "$binaer" menue "^(cpuwand|fps) 10[[:space:]]" "skalierung 0 " \
+                SDL12COMPAT_OPENGL_SCALING=0 LD_PRELOAD="$QF_MESSUNG_LIB${LD_PRELOAD:+ $LD_PRELOAD}"
+        fi
     done
     ltris_lauf
     runde=$((runde + 1))

@@ -40,7 +40,8 @@ qf_log_enthaelt() {
 # qf_bildschirm n [k]: waits until screen n has been entered k times (default 1).
 qf_bildschirm() {
     grenze=$(( $(date +%s) + 60 ))
-    while [ "$(grep -cF -- "#o> Bildschirm $1" "$QF_ARBEIT/ausgabe.log" 2>/dev/null || true)" -lt "${2:-1}" ]; do
+    # Before the log exists grep counts nothing, not 0.
+    while n=$(grep -cF -- "#o> Bildschirm $1" "$QF_ARBEIT/ausgabe.log" 2>/dev/null); [ "${n:-0}" -lt "${2:-1}" ]; do
         [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "Bildschirm $1 erscheint nicht"
         kill -0 "$QF_PID" 2>/dev/null || qf_scheitern "das Spiel endete vor Bildschirm $1"
         sleep 0.1

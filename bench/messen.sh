@@ -25,5 +25,6 @@ echo "Rechner: $(lscpu | sed -n 's/^Model name: *//p'), $(nproc) Kerne; $(uptime
 QF_DATEN_DIR=$build/daten QF_QUELL_DIR=$quelle \
 QF_MESSUNG_LIB=$build/bench/libqf_messung.so \
 QF_JOYSTICK_LIB=$build/tests/werkzeuge/libqf_virtueller_joystick.so \
+QF_TASTEN=$build/bench/qf_tasten \
 QF_WERKZEUGE=$build/tests/werkzeuge \
     "$quelle/tests/werkzeuge/testlauf.sh" --anzeige "$quelle/bench/bench.sh" -r "$runden" $spalten

@@ -4,9 +4,13 @@
  *   - every buffer swap (SDL_GL_SwapBuffers): wall time, CPU time of the
  *     process and of its main thread, the heap allocations counted so far,
  *     and when the event pump last went to sleep (SDL_Delay);
- *   - the end of every sleep of the event pump, which sleeps once a frame,
- *     also for a frame the game keeps on show without drawing it: the same
- *     figures (a frame begins there);
+ *   - the start of every event pump, the first SDL_PollEvent after a sleep,
+ *     once a frame, also for a frame the game keeps on show without drawing
+ *     it: the same figures (a frame begins there, however the pump orders
+ *     its waits);
+ *   - every key press the game takes from the queue;
+ *   - with QF_MESSUNG_FELD, at every swap a hash of the pixels of that
+ *     rectangle of the picture (the playfield), read before the swap;
  *   - every screen entry, from the game's log line "#o> Bildschirm N" (the
  *     game writes each log line with one fwrite), with the resident memory;
  *   - heap allocations (malloc, calloc, realloc and the aligned ones), in the
@@ -21,12 +25,16 @@
  *   QF_MESSUNG_HERKUNFT  ms after a screen entry from which allocations are
  *                        put down to their callers (default 2000)
  *   QF_MESSUNG_LOG       1: every line of the game's standard output too (L)
+ *   QF_MESSUNG_FELD      "x,y,w,h": the rectangle hashed at every swap (F),
+ *                        in picture pixels from the top left
  *
  * Records, one a line, times in ns of CLOCK_MONOTONIC:
  *   A <t> <ns since the process start>        when this library was loaded
  *   B <t> <screen>                            a screen is entered
  *   S <t> <cpu> <cpu main> <allocs main> <allocs game> <allocs others> <sleep t>
  *   P <t> <cpu> <cpu main> <allocs main> <allocs game> <allocs others>
+ *   K <t> <key symbol>                        a key press taken from the queue
+ *   F <t> <hash>                              the field's pixels at a swap (t after it)
  *   R <t> <VmRSS kB> <VmHWM kB>
  *   L <t> <text>                              a log line, its first 120 bytes
  *   H <t> <origin> <allocs>                   since the last B record
@@ -36,6 +44,9 @@
  *
  * Never part of the shipped game. */
 #define _GNU_SOURCE
+#include "SDL.h"
+#include "SDL_opengl.h"
+
 #include <dlfcn.h>
 #include <errno.h>
 #include <execinfo.h>
@@ -60,6 +71,9 @@ enum { TIEFE = 32, HERKUENFTE = 24, STELLEN = 64, ZEILE = 256 };
 typedef void (*TauschFn)(void);
 typedef void (*SchlafFn)(uint32_t);
 typedef size_t (*SchreibFn)(const void*, size_t, size_t, FILE*);
+typedef int (*EreignisFn)(SDL_Event*);
+typedef void (*LeseFn)(GLint, GLint, GLsizei, GLsizei, GLenum, GLenum, void*);
+typedef void (*FrageFn)(GLenum, GLint*);
 
 static int ausgabe = -1;
 static pid_t hauptfaden = 0;
@@ -73,6 +87,13 @@ static long long letzterBildschirm = 0;
 static int zuordnen = 0;
 static int logZeilen = 0;
 
+/* The pump has begun: set by its first SDL_PollEvent, cleared by a sleep. */
+static int pumpt = 0;
+/* The field: x, y, w, h in picture pixels; w 0: no hash. */
+static int feld[4] = {0, 0, 0, 0};
+static unsigned char* feldPixel = NULL;
+
+static EreignisFn echtesEreignis = NULL;
 static TauschFn echtesTauschen = NULL;
 static SchlafFn echtesSchlafen = NULL;
 static SchreibFn echtesSchreiben = NULL;
@@ -322,11 +343,42 @@ static void Zeitpunkt(char art, long long jetzt, char* zeile, size_t groesse)
              Uhr(CLOCK_THREAD_CPUTIME_ID), allocHaupt, allocSpiel, __atomic_load_n(&allocAndere, __ATOMIC_RELAXED));
 }
 
+/* FNV-1a, a pixel a step, over the field's pixels as the frame about to be swapped holds them. */
+static int FeldHash(unsigned long long* hash)
+{
+    static LeseFn lies = NULL;
+    static FrageFn frage = NULL;
+    if (feld[2] <= 0 || !feldPixel)
+        return 0;
+    if (!lies) {
+        lies = (LeseFn)dlsym(RTLD_DEFAULT, "glReadPixels");
+        frage = (FrageFn)dlsym(RTLD_DEFAULT, "glGetIntegerv");
+    }
+    if (!lies || !frage)
+        return 0;
+    GLint blick[4] = {0, 0, 0, 0};
+    frage(GL_VIEWPORT, blick);
+    lies(feld[0], blick[3] - feld[1] - feld[3], feld[2], feld[3], GL_RGBA, GL_UNSIGNED_BYTE, feldPixel);
+    /* A pixel at a time: the field is read at every swap. */
+    unsigned long long h = 1469598103934665603ULL;
+    const size_t pixel = (size_t)feld[2] * (size_t)feld[3];
+    for (size_t i = 0; i < pixel; ++i) {
+        uint32_t p;
+        memcpy(&p, feldPixel + 4 * i, 4);
+        h = (h ^ p) * 1099511628211ULL;
+    }
+    *hash = h;
+    return 1;
+}
+
 void SDL_GL_SwapBuffers(void)
 {
     if (!echtesTauschen)
         echtesTauschen = (TauschFn)dlsym(RTLD_NEXT, "SDL_GL_SwapBuffers");
+    unsigned long long hash = 0;
+    const int gehasht = ausgabe >= 0 && FeldHash(&hash);
     echtesTauschen();
+    pumpt = 0;
     if (ausgabe < 0)
         return;
     const long long jetzt = Uhr(CLOCK_MONOTONIC);
@@ -335,6 +387,10 @@ void SDL_GL_SwapBuffers(void)
     const size_t laenge = strlen(zeile);
     snprintf(zeile + laenge, sizeof zeile - laenge, " %lld\n", letzterSchlaf);
     Schreibe(zeile);
+    if (gehasht) {
+        snprintf(zeile, sizeof zeile, "F %lld %016llx\n", jetzt, hash);
+        Schreibe(zeile);
+    }
     if (!zuordnen && letzterBildschirm > 0 && jetzt - letzterBildschirm >= herkunftNach)
         zuordnen = 1;
 }
@@ -344,13 +400,29 @@ void SDL_Delay(uint32_t ms)
     if (!echtesSchlafen)
         echtesSchlafen = (SchlafFn)dlsym(RTLD_NEXT, "SDL_Delay");
     letzterSchlaf = Uhr(CLOCK_MONOTONIC);
+    pumpt = 0;
     echtesSchlafen(ms);
-    if (ausgabe >= 0) {
-        char zeile[ZEILE];
+}
+
+/* The pump's first look at the queue begins a frame; a key press taken is
+ * stamped as it leaves the queue. */
+int SDL_PollEvent(SDL_Event* ereignis)
+{
+    if (!echtesEreignis)
+        echtesEreignis = (EreignisFn)dlsym(RTLD_NEXT, "SDL_PollEvent");
+    char zeile[ZEILE];
+    if (!pumpt && ausgabe >= 0) {
         Zeitpunkt('P', Uhr(CLOCK_MONOTONIC), zeile, sizeof zeile - 1);
         strcat(zeile, "\n");
         Schreibe(zeile);
     }
+    pumpt = 1;
+    const int da = echtesEreignis(ereignis);
+    if (da && ereignis && ereignis->type == SDL_KEYDOWN && ausgabe >= 0) {
+        snprintf(zeile, sizeof zeile, "K %lld %d\n", Uhr(CLOCK_MONOTONIC), (int)ereignis->key.keysym.sym);
+        Schreibe(zeile);
+    }
+    return da;
 }
 
 static void Bildschirm(const char* text, size_t laenge)
@@ -418,6 +490,10 @@ __attribute__((constructor)) static void Beginne(void)
 
     const char* log = getenv("QF_MESSUNG_LOG");
     logZeilen = log && log[0] == '1';
+    const char* feldText = getenv("QF_MESSUNG_FELD");
+    if (feldText && sscanf(feldText, "%d,%d,%d,%d", &feld[0], &feld[1], &feld[2], &feld[3]) == 4 && feld[2] > 0
+        && feld[3] > 0 && feld[2] <= 4096 && feld[3] <= 4096)
+        feldPixel = __libc_malloc((size_t)feld[2] * (size_t)feld[3] * 4);
     const char* herkunft = getenv("QF_MESSUNG_HERKUNFT");
     if (herkunft && herkunft[0])
         herkunftNach = strtoll(herkunft, NULL, 10) * 1000000LL;

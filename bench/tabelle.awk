@@ -58,6 +58,10 @@ function Zeilenname(s,    teile, wege) {
     split(s, teile, " ")
     if (s == "start") return "start-up to the first drawn frame (ms)"
     if (s == "hwm") return "peak memory, VmHWM (MB)"
+    if (s == "sync unset hwm") return "peak memory in the main menu, VmHWM (MB)"
+    if (s == "spiel hwm") return "peak memory in a game, VmHWM (MB)"
+    if (s == "spiel latenz") return "game: key press to the frame that shows it, median / p90; to the game taking it, median (ms)"
+    if (s == "spiel latenz gezaehlt") return "game: presses seen shown / sent"
     if (teile[1] == "wechsel") {
         split(teile[2], wege, ">")
         return "enter " Bildschirm(wege[2]) " from " Bildschirm(wege[1]) ": entry / choice to first frame (ms)"
@@ -74,6 +78,7 @@ function Zeilenname(s,    teile, wege) {
     if (teile[1] == "skalierung")
         return "main menu, SDL12COMPAT_OPENGL_SCALING=0: " (teile[3] == "fps" ? "frames per second" : "CPU seconds per second")
     if (s == "ltris") return "ltris (Debian), its menu: CPU seconds per second"
+    if (s == "ltris hwm") return "ltris (Debian), its menu: peak memory, VmHWM (MB)"
     return s
 }
 
@@ -83,7 +88,8 @@ function Rang(s,    teile) {
     if (s == "start") return 0
     if (teile[1] == "wechsel") return 1
     if (teile[1] == "fps" || teile[1] == "gezeichnet" || teile[1] == "cpu" || teile[1] == "cpuwand" || teile[1] == "allocs" || teile[1] == "herkunft") return 2
-    if (s == "hwm") return 3
+    if (s == "hwm" || s == "ltris hwm" || s == "sync unset hwm" || s == "spiel hwm") return 3
+    if (teile[1] == "spiel") return 1
     return 4
 }
 

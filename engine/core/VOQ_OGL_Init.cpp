@@ -206,6 +206,7 @@ bool VOQ_OGL_Init::InitVideo(int breite, int hoehe, int farbtiefe, bool vollbild
     }
 
     ++darstellungen;
+    ++modi;
     SetzeOpenGLZustand();
 
     if (!video.symbolpfad.empty()) {
@@ -269,6 +270,7 @@ bool VOQ_OGL_Init::WechsleVollbild()
                         + std::string(SDL_GetError()) + "\n\n");
         return false;
     }
+    ++modi;
     const bool voll = (bildschirm->flags & SDL_FULLSCREEN) != 0;
     // A mode set in full screen is grabbed, as SDL 1.2 grabbed every full
     // screen, and stays so after the switch: in a window the pointer is free.
@@ -304,6 +306,13 @@ int VOQ_OGL_Init::darstellungen = 0;
 int VOQ_OGL_Init::Darstellungsnummer()
 {
     return darstellungen;
+}
+
+int VOQ_OGL_Init::modi = 0;
+
+int VOQ_OGL_Init::Modusnummer()
+{
+    return modi;
 }
 
 bool VOQ_OGL_Init::InitVideoStd()

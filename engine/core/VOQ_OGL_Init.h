@@ -76,6 +76,9 @@ public:
     // Counts the video modes set in this process: a new mode may come with a
     // new OpenGL context, so textures made before it are not to be used again.
     static int Darstellungsnummer();
+    // Counts every change of the video mode: a mode set, the switch between
+    // window and full screen. The picture on show is not to be trusted past one.
+    static int Modusnummer();
 
 private:
     void LeseZeile(const std::string& zeile);
@@ -92,4 +95,5 @@ private:
     float fensterfaktor;
 
     static int darstellungen;
+    static int modi;
 };

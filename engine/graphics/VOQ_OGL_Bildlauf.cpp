@@ -94,7 +94,8 @@ void VOQ_OGL_Bildlauf::Freigeben()
 void VOQ_OGL_Bildlauf::Zeige(std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> neu)
 {
     satz = std::move(neu);
-    frameSurface = satz ? satz->flaeche : nullptr;
+    strip = nullptr;
+    frameSurface = nullptr;
     textures = satz ? satz->texturen.get() : nullptr;
     texturAnzahl = satz ? satz->anzahl : 0;
     texturesMade = satz != nullptr;
@@ -115,17 +116,18 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
     Freigeben();
     const std::shared_ptr<const VOQ_OGL_Bildspeicher::Streifen> streifen =
         VOQ_OGL_Bildspeicher::HoleStreifen(bmpPath);
-    strip = VOQ_OGL_Bildspeicher::Flaeche(streifen.get());
-    if (!strip) {
+    int stripBreite = 0;
+    int stripHoehe = 0;
+    if (!VOQ_OGL_Bildspeicher::Groesse(streifen.get(), stripBreite, stripHoehe)) {
         FehlerZeile("KANN GRAFIK '" + bmpPath + "' NICHT LADEN!");
         return false;
     }
 
     LeseBeschreibung();
     if (frameWidth == 0)
-        frameWidth = strip->w;
+        frameWidth = stripBreite;
     if (frameHeight == 0)
-        frameHeight = strip->h;
+        frameHeight = stripHoehe;
     if (drawWidth == 0)
         drawWidth = frameWidth;
     if (drawHeight == 0)
@@ -141,6 +143,7 @@ bool VOQ_OGL_Bildlauf::Init(std::string neuerName)
         Freigeben();
         return false;
     }
+    VOQ_OGL_Bildspeicher::Entlade(streifen.get());
     SetAnimPos(1);
     loaded = true;
     return true;
@@ -279,8 +282,10 @@ bool VOQ_OGL_Bildlauf::LoadInTextures()
         return false;
     // Held here: taking the new set lets go of the old one, and with it maybe of the strip.
     const std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> alt = satz;
-    if (NimmSatz(alt->streifen, alt->breite, alt->hoehe, alt->anzahl))
+    if (NimmSatz(alt->streifen, alt->breite, alt->hoehe, alt->anzahl)) {
+        VOQ_OGL_Bildspeicher::Entlade(alt->streifen.get());
         return true;
+    }
     Freigeben();
     return false;
 }

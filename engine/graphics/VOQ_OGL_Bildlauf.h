@@ -96,6 +96,8 @@ public:
     std::string name;
     std::string bmpPath;
     std::string konfigPath;
+    // The strip's pixels and a frame's working surface live only while the
+    // textures are made (VOQ_OGL_Bildspeicher): both null here.
     SDL_Surface* strip;
     SDL_Surface* frameSurface;
     unsigned int* textures;  // GLuint[frameCount]
@@ -138,6 +140,6 @@ private:
     void MeldeTexturen(bool erledigt);
 
     int texturAnzahl;  // names in `textures`, fixed per load whatever `frameCount` is set to later
-    // Where `strip`, `frameSurface` and `textures` belong; held while loaded.
+    // Where `strip` and `textures` belong; held while loaded.
     std::shared_ptr<const VOQ_OGL_Bildspeicher::Bildsatz> satz;
 };

@@ -70,12 +70,15 @@ std::uint64_t zeitpunkt = 0;
 
 struct VOQ_OGL_Bildspeicher::Streifen
 {
-    explicit Streifen(SDL_Surface* f) : flaeche(f) {}
+    Streifen(SDL_Surface* f, std::string p) : flaeche(f), pfad(std::move(p)), breite(f->w), hoehe(f->h) {}
     ~Streifen() { SDL_FreeSurface(flaeche); }
     Streifen(const Streifen&) = delete;
     Streifen& operator=(const Streifen&) = delete;
 
-    SDL_Surface* const flaeche;
+    // The pixels; null while they are given up (Entlade) until they are needed again.
+    mutable SDL_Surface* flaeche;
+    const std::string pfad;
+    const int breite, hoehe;
     Kennung kennung;
     // Unchanged since it was read and old enough then: its sets may be shared and kept.
     mutable bool wiederverwendbar = false;
@@ -115,8 +118,8 @@ bool Unbenutzt(const Eintrag& e)
 
 std::size_t SatzBytes(const Bildsatz& s)
 {
-    // The textures at four bytes a pixel, as the working surface at three.
-    return Bytes(s.flaeche) + static_cast<std::size_t>(s.anzahl) * Bytes(s.flaeche) * 4 / 3;
+    // The textures at four bytes a pixel.
+    return static_cast<std::size_t>(s.anzahl) * VOQ_OGL_Textur::PufferGroesse(s.breite, s.hoehe);
 }
 
 // Whether any set of the strip is still held by an image.
@@ -169,17 +172,32 @@ std::shared_ptr<const Streifen> Gelagert(const Kennung& kennung)
     return nullptr;
 }
 
-bool FuelleTexturen(Bildsatz& s)
+// The working surface of one band and the buffer it is converted into, for
+// the time the textures of a set are made.
+struct Band
+{
+    Band(int breite, int hoehe, bool direkt)
+        : flaeche(VOQ_OGL_Textur::ErzeugeArbeitsflaeche(
+              breite, hoehe < VOQ_OGL_Textur::BAND ? hoehe : VOQ_OGL_Textur::BAND)),
+          puffer(new (std::nothrow) unsigned char[VOQ_OGL_Textur::BandPufferGroesse(breite, hoehe, direkt)])
+    {
+    }
+    ~Band() { SDL_FreeSurface(flaeche); }
+    Band(const Band&) = delete;
+    Band& operator=(const Band&) = delete;
+
+    SDL_Surface* const flaeche;
+    const std::unique_ptr<unsigned char[]> puffer;
+};
+
+bool FuelleTexturen(Bildsatz& s, Band& band, bool direkt)
 {
     SDL_Surface* strip = VOQ_OGL_Bildspeicher::Flaeche(s.streifen.get());
-    const std::size_t groesse = VOQ_OGL_Textur::PufferGroesse(s.flaeche->w, s.flaeche->h);
-    std::unique_ptr<unsigned char[]> puffer(new (std::nothrow) unsigned char[groesse]);
-    if (!strip || !puffer)
+    if (!strip)
         return false;
-    const bool direkt = VOQ_OGL_Textur::IstDirektHochladbar(s.flaeche->w, s.flaeche->h);
     for (int i = 0; i < s.anzahl; ++i)
-        if (!VOQ_OGL_Textur::Erzeuge(s.texturen[i], strip, i * s.breite, 0, s.flaeche,
-                                     s.schluessel, puffer.get(), direkt))
+        if (!VOQ_OGL_Textur::ErzeugeInBaendern(s.texturen[i], strip, i * s.breite, 0, s.hoehe, band.flaeche,
+                                               s.schluessel, band.puffer.get(), direkt))
             return false;
     return true;
 }
@@ -190,7 +208,6 @@ Bildsatz::Bildsatz(std::shared_ptr<const Streifen> streifen_, int breite_, int h
     : streifen(std::move(streifen_)), breite(breite_), hoehe(hoehe_), anzahl(anzahl_),
       schluessel{schluessel_[0], schluessel_[1], schluessel_[2]},
       darstellung(VOQ_OGL_Init::Darstellungsnummer()),
-      flaeche(VOQ_OGL_Textur::ErzeugeArbeitsflaeche(breite_, hoehe_)),
       texturen(new (std::nothrow) unsigned int[anzahl_ > 0 ? anzahl_ : 1]())
 {
 }
@@ -200,7 +217,6 @@ Bildsatz::~Bildsatz()
     // Names of another context would name that context's textures.
     if (texturenGemacht && darstellung == VOQ_OGL_Init::Darstellungsnummer())
         VOQ_OGL_Textur::Loesche(anzahl, texturen.get());
-    SDL_FreeSurface(flaeche);
 }
 
 std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::string& pfad)
@@ -218,9 +234,11 @@ std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::st
     if (!flaeche)
         return nullptr;
     ++ladevorgaenge;
-    std::shared_ptr<Streifen> s(new (std::nothrow) Streifen(flaeche));
-    if (!s)
+    std::shared_ptr<Streifen> s(new (std::nothrow) Streifen(flaeche, pfad));
+    if (!s) {
+        SDL_FreeSurface(flaeche);
         return nullptr;
+    }
     s->kennung = kennung;
     const std::int64_t grenze = (uhr ? uhr() : Systemuhr()) - MINDESTALTER_NS;
     s->wiederverwendbar = bekannt && kennung.geaendert < grenze && kennung.umgestellt < grenze;
@@ -229,9 +247,38 @@ std::shared_ptr<const Streifen> VOQ_OGL_Bildspeicher::HoleStreifen(const std::st
     return s;
 }
 
+// Read again from its file. Changed since: the pixels are the file's as it is
+// now, as a new image of it would have them, and the strip is no longer shared.
 SDL_Surface* VOQ_OGL_Bildspeicher::Flaeche(const Streifen* streifen)
 {
-    return streifen ? streifen->flaeche : nullptr;
+    if (!streifen)
+        return nullptr;
+    if (!streifen->flaeche) {
+        Kennung kennung;
+        if (!LeseKennung(streifen->pfad, kennung) || !(kennung == streifen->kennung))
+            streifen->wiederverwendbar = false;
+        streifen->flaeche = SDL_LoadBMP(streifen->pfad.c_str());
+        if (streifen->flaeche)
+            ++ladevorgaenge;
+    }
+    return streifen->flaeche;
+}
+
+bool VOQ_OGL_Bildspeicher::Groesse(const Streifen* streifen, int& breite, int& hoehe)
+{
+    if (!streifen)
+        return false;
+    breite = streifen->breite;
+    hoehe = streifen->hoehe;
+    return true;
+}
+
+void VOQ_OGL_Bildspeicher::Entlade(const Streifen* streifen)
+{
+    if (!streifen || !streifen->wiederverwendbar)
+        return;
+    SDL_FreeSurface(streifen->flaeche);
+    streifen->flaeche = nullptr;
 }
 
 std::shared_ptr<const Bildsatz> VOQ_OGL_Bildspeicher::SucheSatz(const std::shared_ptr<const Streifen>& streifen,
@@ -258,11 +305,13 @@ std::shared_ptr<const Bildsatz> VOQ_OGL_Bildspeicher::MacheSatz(const std::share
     if (!streifen || anzahl < 1)
         return nullptr;
     std::shared_ptr<Bildsatz> s(new (std::nothrow) Bildsatz(streifen, breite, hoehe, anzahl, schluessel));
-    if (!s || !s->flaeche || !s->texturen)
+    const bool direkt = VOQ_OGL_Textur::IstDirektHochladbar(breite, hoehe);
+    Band band(breite, hoehe, direkt);
+    if (!s || !s->texturen || !band.flaeche || !band.puffer)
         return nullptr;
     glGenTextures(anzahl, s->texturen.get());
     s->texturenGemacht = true;
-    if (!FuelleTexturen(*s)) {
+    if (!FuelleTexturen(*s, band, direkt)) {
         texturfehler = true;
         return nullptr;
     }

@@ -186,6 +186,9 @@ bool VOQ_OGL_Schrift::Init(std::string neuerName)
     }
     LoadStdChars();
     LoadInTextures();
+    // The glyphs are made: the bitmap is read again only for another colour key.
+    SDL_FreeSurface(bitmap);
+    bitmap = nullptr;
     for (bool& g : geaendert)
         g = true;
     return loaded;
@@ -266,8 +269,24 @@ void VOQ_OGL_Schrift::LoadStdChars()
 
 void VOQ_OGL_Schrift::LoadInTextures()
 {
-    if (!bitmap || !cellSurface)
+    if (!cellSurface)
         return;
+    const bool nachgeladen = !bitmap;
+    if (nachgeladen)
+        bitmap = SDL_LoadBMP((folder + "/" + bmpName).c_str());
+    if (!bitmap) {
+        VOQ_Log::Fehler("\n#o> VOQ_OGL_Schrift - FEHLER: Konnte '" + bmpName + "' nicht laden\n\n");
+        return;
+    }
+    LadeGlyphen();
+    if (nachgeladen) {
+        SDL_FreeSurface(bitmap);
+        bitmap = nullptr;
+    }
+}
+
+void VOQ_OGL_Schrift::LadeGlyphen()
+{
     // Names made by an earlier run (a new colour key) are filled anew.
     if (!texturenErzeugt) {
         glGenTextures(ZEICHENANZAHL, textures);

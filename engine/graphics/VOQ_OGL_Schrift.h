@@ -127,6 +127,7 @@ public:
     int line;
     int column;
     int widestLine;
+    // Held only while the glyphs are made: read again for another colour key.
     SDL_Surface* bitmap;
     Zeichen glyphs[ZEICHENANZAHL];
     std::uint32_t fpsLastTime;
@@ -149,6 +150,7 @@ private:
     void Anhaengen(const char* text);
     void Freigeben();
     void LoescheTexturen();
+    void LadeGlyphen();
     bool LeseBeschreibung(const std::string& pfad);
     void LeseZeile(const std::string& zeile);
     bool PruefeZellgroesse();

@@ -1,5 +1,6 @@
 #include "VOQ_OGL_Textur.h"
 
+#include "VOQ_OGL_Init.h"
 #include "VOQ_OGL_Zeichenliste.h"
 
 #include "SDL.h"
@@ -9,6 +10,7 @@
 
 #include <memory>
 #include <new>
+#include <vector>
 
 namespace
 {
@@ -19,6 +21,14 @@ const unsigned int NAMEN = 8192;
 unsigned char deckungen[NAMEN];
 // The quad being described, from Beginne to Quad.
 VOQ_OGL_Zeichenliste::Zug zug;
+
+// A name deleted while a quad of the frame being listed still named it,
+// with the video mode it belongs to.
+struct Spaeter {
+    unsigned int textur;
+    int darstellung;
+};
+std::vector<Spaeter> spaeter;
 
 void MerkeDeckung(unsigned int textur, Deckung deckung)
 {
@@ -138,7 +148,7 @@ bool VOQ_OGL_Textur::Ausschneiden(SDL_Surface* quelle, int x, int y, SDL_Surface
     return SDL_BlitSurface(quelle, &ausschnitt, arbeit, &ziel) == 0;
 }
 
-bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel)
+bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel, int zeilen)
 {
     if (!arbeit || !ziel || arbeit->format->BytesPerPixel != 3)
         return false;
@@ -150,7 +160,8 @@ bool VOQ_OGL_Textur::FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3]
     const int rot = BytePosition(arbeit->format->Rshift);
     const unsigned char* pixel = static_cast<const unsigned char*>(arbeit->pixels);
 
-    for (int zeile = 0; zeile < arbeit->h; ++zeile) {
+    const int hoehe = zeilen >= 0 && zeilen < arbeit->h ? zeilen : arbeit->h;
+    for (int zeile = 0; zeile < hoehe; ++zeile) {
         // Rows are padded to the pitch, which is more than 3 x width unless the width is a multiple of 4.
         const unsigned char* p = pixel + static_cast<std::size_t>(zeile) * arbeit->pitch;
         for (int spalte = 0; spalte < arbeit->w; ++spalte, p += 3) {
@@ -175,8 +186,28 @@ bool VOQ_OGL_Textur::IstDirektHochladbar(int breite, int hoehe)
     return (breite & (breite - 1)) == 0;
 }
 
-bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+namespace
 {
+// A listed quad still names the texture: it keeps the old pixels under the
+// old name, which goes once the frame is drawn, and the owner gets a new one.
+bool NeuerNameFallsVerwendet(unsigned int& textur)
+{
+    if (!VOQ_OGL_Zeichenliste::Verwendet(textur))
+        return true;
+    unsigned int neu = 0;
+    glGenTextures(1, &neu);
+    if (neu == 0)
+        return false;
+    VOQ_OGL_Textur::Loesche(1, &textur);
+    textur = neu;
+    return true;
+}
+
+// The steps before pixels go under a name: bound, both filters GL_NEAREST.
+bool BindeZumFuellen(unsigned int& textur)
+{
+    if (!NeuerNameFallsVerwendet(textur))
+        return false;
     MerkeDeckung(textur, UNBEKANNT);
     // A name may come back with other pixels: the frame on show can't be kept.
     VOQ_OGL_Zeichenliste::Verwirf();
@@ -184,6 +215,19 @@ bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const
     glBindTexture(GL_TEXTURE_2D, textur);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
     glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
+    return true;
+}
+
+Deckung Zusammen(Deckung bisher, Deckung band)
+{
+    return bisher == band ? bisher : GEMISCHT;
+}
+}
+
+bool VOQ_OGL_Textur::Hochladen(unsigned int& textur, int breite, int hoehe, const unsigned char* bgra, bool direkt)
+{
+    if (!BindeZumFuellen(textur))
+        return false;
     Deckung deckung = UNBEKANNT;
     if (direkt) {
         deckung = DeckungDer(bgra, breite, hoehe);
@@ -197,7 +241,7 @@ bool VOQ_OGL_Textur::Hochladen(unsigned int textur, int breite, int hoehe, const
     return true;
 }
 
-bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
+bool VOQ_OGL_Textur::Erzeuge(unsigned int& textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
                              const int farbschluessel[3], unsigned char* puffer, bool direkt)
 {
     if (!Ausschneiden(quelle, x, y, arbeit))
@@ -205,6 +249,44 @@ bool VOQ_OGL_Textur::Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, in
     if (!FuelleBGRA(arbeit, farbschluessel, puffer))
         return false;
     return Hochladen(textur, arbeit->w, arbeit->h, puffer, direkt);
+}
+
+std::size_t VOQ_OGL_Textur::BandPufferGroesse(int breite, int hoehe, bool direkt)
+{
+    return PufferGroesse(breite, direkt && hoehe > BAND ? BAND : hoehe);
+}
+
+bool VOQ_OGL_Textur::ErzeugeInBaendern(unsigned int& textur, SDL_Surface* quelle, int x, int y, int hoehe,
+                                       SDL_Surface* band, const int farbschluessel[3], unsigned char* puffer,
+                                       bool direkt)
+{
+    if (!band || !puffer || hoehe <= 0)
+        return false;
+    const int breite = band->w;
+    const std::size_t zeilenBytes = PufferGroesse(breite, 1);
+    if (direkt) {
+        if (!BindeZumFuellen(textur))
+            return false;
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA, breite, hoehe, 0, GL_BGRA, GL_UNSIGNED_BYTE, nullptr);
+    }
+    Deckung deckung = UNBEKANNT;
+    for (int zeile = 0; zeile < hoehe; zeile += band->h) {
+        const int zeilen = hoehe - zeile < band->h ? hoehe - zeile : band->h;
+        unsigned char* ziel = direkt ? puffer : puffer + static_cast<std::size_t>(zeile) * zeilenBytes;
+        if (!Ausschneiden(quelle, x, y + zeile, band) || !FuelleBGRA(band, farbschluessel, ziel, zeilen))
+            return false;
+        if (!direkt)
+            continue;
+        const Deckung teil = DeckungDer(puffer, breite, zeilen);
+        deckung = zeile == 0 ? teil : Zusammen(deckung, teil);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, zeile, breite, zeilen, GL_BGRA, GL_UNSIGNED_BYTE, puffer);
+    }
+    if (!direkt)
+        return Hochladen(textur, breite, hoehe, puffer, false);
+    if (glGetError() != GL_NO_ERROR)
+        return false;
+    MerkeDeckung(textur, deckung);
+    return true;
 }
 
 bool VOQ_OGL_Textur::AendertPixel(unsigned int textur, float alpha)
@@ -276,12 +358,31 @@ void VOQ_OGL_Textur::Loesche(int anzahl, const unsigned int* texturen)
 {
     if (anzahl <= 0 || !texturen)
         return;
-    for (int i = 0; i < anzahl; ++i)
-        MerkeDeckung(texturen[i], UNBEKANNT);
     VOQ_OGL_Zeichenliste::Verwirf();
-    if (SDL_WasInit(SDL_INIT_VIDEO) == 0)
+    const bool video = SDL_WasInit(SDL_INIT_VIDEO) != 0;
+    for (int i = 0; i < anzahl; ++i) {
+        if (video && VOQ_OGL_Zeichenliste::Verwendet(texturen[i])) {
+            spaeter.push_back({texturen[i], VOQ_OGL_Init::Darstellungsnummer()});
+            continue;
+        }
+        MerkeDeckung(texturen[i], UNBEKANNT);
+        if (video)
+            glDeleteTextures(1, &texturen[i]);
+    }
+}
+
+void VOQ_OGL_Textur::LoescheFreie()
+{
+    if (spaeter.empty())
         return;
-    glDeleteTextures(anzahl, texturen);
+    std::vector<Spaeter> warten;
+    warten.swap(spaeter);
+    for (const Spaeter& s : warten) {
+        // Names of another context would name that context's textures.
+        if (s.darstellung != VOQ_OGL_Init::Darstellungsnummer())
+            continue;
+        Loesche(1, &s.textur);
+    }
 }
 
 bool VOQ_OGL_Textur::Farbvorgabe(int preset, int bgr[3])

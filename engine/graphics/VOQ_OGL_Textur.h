@@ -35,8 +35,9 @@ public:
     // Writes the working surface's pixels, row by row from the top, as blue,
     // green, red and an alpha byte: 0 where blue, green and red equal the colour
     // key (given blue first), 255 elsewhere. Follows the surface's row pitch.
-    // `ziel` holds PufferGroesse bytes. False if the surface can't be locked.
-    static bool FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel);
+    // `ziel` holds PufferGroesse bytes (of `zeilen` rows, when that is given
+    // and below the surface's height). False if the surface can't be locked.
+    static bool FuelleBGRA(SDL_Surface* arbeit, const int farbschluessel[3], unsigned char* ziel, int zeilen = -1);
 
     // The six numbered colour keys of SetTransColor(preset), blue first:
     // 1 black, 2 white, 3 magenta, 4 green, 5 (255, 0, 0), 6 (0, 0, 255).
@@ -49,11 +50,28 @@ public:
     // Binds the texture, sets both filters to GL_NEAREST and uploads the buffer:
     // as level 0 with glTexImage2D when `direkt`, else through gluBuild2DMipmaps,
     // which scales it to power-of-two sizes. False if OpenGL reports an error.
-    static bool Hochladen(unsigned int textur, int breite, int hoehe, const unsigned char* bgra, bool direkt);
+    // A texture that a quad of the frame being listed names keeps its pixels
+    // for that quad: `textur` becomes a new name, and the old one is deleted
+    // once the frame is drawn.
+    static bool Hochladen(unsigned int& textur, int breite, int hoehe, const unsigned char* bgra, bool direkt);
 
     // Fills the working surface from `quelle`, converts and uploads it in one go.
-    static bool Erzeuge(unsigned int textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
+    static bool Erzeuge(unsigned int& textur, SDL_Surface* quelle, int x, int y, SDL_Surface* arbeit,
                         const int farbschluessel[3], unsigned char* puffer, bool direkt);
+
+    // Rows of a frame cut and converted at a time by ErzeugeInBaendern, so
+    // that a large frame needs no working surface of its size.
+    static constexpr int BAND = 64;
+    // Bytes of the buffer ErzeugeInBaendern needs for a frame of that size:
+    // a band of it when it is uploaded directly, the whole frame for the
+    // mipmap builder.
+    static std::size_t BandPufferGroesse(int breite, int hoehe, bool direkt);
+    // The frame of breite x hoehe at (x, y) of `quelle` made into the texture
+    // exactly as Erzeuge makes it, but cut and converted BAND rows at a time
+    // through `band` (a working surface of the frame's width and BAND rows,
+    // or the frame's height if lower) into `puffer` (BandPufferGroesse bytes).
+    static bool ErzeugeInBaendern(unsigned int& textur, SDL_Surface* quelle, int x, int y, int hoehe,
+                                  SDL_Surface* band, const int farbschluessel[3], unsigned char* puffer, bool direkt);
 
     // Whether a quad of the texture at that alpha changes any pixel: not at
     // alpha 0 or below (the blend keeps what is there), nor when the texture
@@ -78,6 +96,10 @@ public:
 
     // Deletes texture names, but only while the video system (and with it the
     // OpenGL context) is still up; after SDL_Quit the context is gone and took
-    // its textures with it.
+    // its textures with it. A name that a quad of the frame being listed
+    // still names is deleted when the frame is drawn or dropped
+    // (LoescheFreie), so it can't come back with other pixels before.
     static void Loesche(int anzahl, const unsigned int* texturen);
+    // Deletes what Loesche held back; the drawing list calls it.
+    static void LoescheFreie();
 };

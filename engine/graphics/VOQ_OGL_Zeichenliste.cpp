@@ -1,5 +1,6 @@
 #include "VOQ_OGL_Zeichenliste.h"
 
+#include "VOQ_OGL_Init.h"
 #include "VOQ_OGL_Textur.h"
 
 #include "SDL.h"
@@ -13,6 +14,8 @@ std::vector<VOQ_OGL_Zeichenliste::Zug> neu;
 std::vector<VOQ_OGL_Zeichenliste::Zug> gezeigt;
 // Nothing has been shown yet, so nothing can be kept.
 bool verworfen = true;
+// The video mode the picture on show was drawn in.
+int modus = -1;
 unsigned long bilder = 0;
 // -1 until the environment has been asked.
 int sparsam = -1;
@@ -32,7 +35,15 @@ void MaleAlle(const std::vector<VOQ_OGL_Zeichenliste::Zug>& zuege)
 // have changed their pixels.
 bool ZeigtSchon()
 {
-    return !verworfen && VOQ_OGL_Zeichenliste::Sparsam() && neu == gezeigt;
+    return !verworfen && modus == VOQ_OGL_Init::Modusnummer() && VOQ_OGL_Zeichenliste::Sparsam()
+        && neu == gezeigt;
+}
+
+// The listed quads are drawn or dropped: what waited for them may go.
+void Vergiss()
+{
+    neu.clear();
+    VOQ_OGL_Textur::LoescheFreie();
 }
 }
 
@@ -53,7 +64,7 @@ bool VOQ_OGL_Zeichenliste::Sparsam()
 
 void VOQ_OGL_Zeichenliste::Beginne()
 {
-    neu.clear();
+    Vergiss();
 }
 
 void VOQ_OGL_Zeichenliste::Nimm(const Zug& zug)
@@ -61,25 +72,35 @@ void VOQ_OGL_Zeichenliste::Nimm(const Zug& zug)
     neu.push_back(zug);
 }
 
+bool VOQ_OGL_Zeichenliste::Verwendet(unsigned int textur)
+{
+    for (const Zug& zug : neu)
+        if (zug.textur == textur)
+            return true;
+    return false;
+}
+
 void VOQ_OGL_Zeichenliste::Male()
 {
     MaleAlle(neu);
-    neu.clear();
+    Vergiss();
 }
 
 bool VOQ_OGL_Zeichenliste::Zeige()
 {
     ++bilder;
     if (ZeigtSchon()) {
-        neu.clear();
+        Vergiss();
         return false;
     }
     glClear(GL_COLOR_BUFFER_BIT);
     MaleAlle(neu);
     SDL_GL_SwapBuffers();
     gezeigt.swap(neu);
-    neu.clear();
     verworfen = false;
+    modus = VOQ_OGL_Init::Modusnummer();
+    // After the flag: a name deleted now may come back under a quad on show.
+    Vergiss();
     return true;
 }
 

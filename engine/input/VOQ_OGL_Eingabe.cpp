@@ -284,9 +284,14 @@ void VOQ_OGL_Eingabe::TasteGedrueckt(int key, int zeichen)
     default:
         break;
     }
-    const int getippt = zeichen == OHNE_ZEICHEN ? input : zeichen;
-    if (feld->IsOnlyNumerics() && !IstZiffer(getippt))
+    // A field of numbers goes by the key: the digit keys, whatever character
+    // the layout makes of them with shift.
+    if (feld->IsOnlyNumerics()) {
+        if (IstZiffer(input))
+            feld->AddChar(static_cast<char>(input));
         return;
+    }
+    const int getippt = zeichen == OHNE_ZEICHEN ? input : zeichen;
     if (IstDruckbar(getippt))
         feld->AddChar(static_cast<char>(getippt));
 }

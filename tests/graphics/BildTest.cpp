@@ -192,8 +192,8 @@ TEST_F(Bild, BilderFolgenDerZeitImmerWiederOderEinmal)
 }
 
 // A frame the window already shows is neither drawn nor swapped again; any
-// change of a quad, pixels loaded under a texture name, or a window uncovered
-// has it drawn.
+// change of a quad, pixels loaded under a texture name, a window uncovered or
+// a new video mode has it drawn.
 TEST_F(Bild, NurEinGeaendertesBildWirdGezeichnet)
 {
     using VOQ_OGL_Zeichenliste::Zug;
@@ -232,6 +232,21 @@ TEST_F(Bild, NurEinGeaendertesBildWirdGezeichnet)
     VOQ_OGL_Zeichenliste::Verwirf();
     EXPECT_TRUE(zeige({zug}));
     EXPECT_FALSE(zeige({zug}));
+    ASSERT_TRUE(StarteVideo(256, 256));
+    EXPECT_TRUE(zeige({zug})) << "a new video mode";
+
+    // A quad names its texture until the frame is drawn: the image reloaded
+    // (its old names deleted) and given another key after it was listed leave
+    // that quad as it was.
+    VOQ_OGL_Bildspeicher::SetzeUhr(nullptr);
+    ASSERT_TRUE(Lade(b, "vorher", NeueFlaeche(16, 16, ROT)));
+    Leere(GRUEN);
+    b.Draw(0, 0);
+    ASSERT_TRUE(Lade(b, "nachher", NeueFlaeche(16, 16, BLAU)));
+    b.Draw(20, 0);
+    b.SetTransColor(255, 0, 0);
+    b.Draw(40, 0);
+    EXPECT_EQ("RB.", Farben({{4, 4}, {24, 4}, {44, 4}}));
 }
 
 TEST_F(Bild, EinUndAusblendenInHundertSchritten)
@@ -317,7 +332,8 @@ TEST_F(Bild, HochladenUndJedeBildbreite)
     EXPECT_EQ(0, ebenenbreite(direkt.textures[0], 1)) << "direct: level 0 only";
     EXPECT_EQ(32, ebenenbreite(flach.textures[0], 1));
 
-    const int letzte[][2] = {{200, 32}, {24, 8}, {17, 2}};
+    // 128 x 128 and 200 x 128 are made in bands of 64 rows.
+    const int letzte[][2] = {{200, 32}, {24, 8}, {17, 2}, {128, 128}, {200, 128}};
     for (const auto& f : letzte) {
         SDL_Surface* s = NeueFlaeche(f[0], f[1], ROT);
         Male(s, 0, f[1] - 1, f[0], 1, BLAU);
@@ -376,6 +392,9 @@ TEST_F(Bild, BilderEinerDateiTeilenSichStreifenUndTexturen)
     b.reset();
     VOQ_OGL_Bildlauf c("block");
     EXPECT_EQ(0u, VOQ_OGL_Bildspeicher::Vorrat());
+    // Made, its frames give up the strip's pixels: another key reads the file again.
+    c.SetTransColor(1);
+    EXPECT_EQ(vorher + 2, VOQ_OGL_Bildspeicher::Ladevorgaenge());
 
     // A file written just now may change again unseen: neither shared nor kept.
     VOQ_OGL_Bildspeicher::SetzeUhr(nullptr);
@@ -386,15 +405,17 @@ TEST_F(Bild, BilderEinerDateiTeilenSichStreifenUndTexturen)
 
 TEST_F(Bild, DerVorratGibtDasAeltesteAuf)
 {
-    // 1024 x 1024: strip, working surface and texture come to about 10 MB each.
-    const char* const namen[] = {"gross_a", "gross_b", "gross_c"};
+    // 1024 x 1024: the texture comes to 4 MB; the strip's pixels are given up.
+    const char* const namen[] = {"gross_a", "gross_b", "gross_c", "gross_d", "gross_e"};
     for (const char* name : namen)
         ASSERT_TRUE(SpeichereBMP(NeueFlaeche(1024, 1024, ROT), std::string(name) + ".bmp"));
     const int vorher = VOQ_OGL_Bildspeicher::Ladevorgaenge();
     for (const char* name : namen)
         ASSERT_TRUE(VOQ_OGL_Bildlauf(name).loaded);
     EXPECT_LE(VOQ_OGL_Bildspeicher::Vorrat(), VOQ_OGL_Bildspeicher::VORRAT);
-    { VOQ_OGL_Bildlauf c("gross_c"); }
-    EXPECT_EQ(vorher + 3, VOQ_OGL_Bildspeicher::Ladevorgaenge()) << "the last one is kept";
+    { VOQ_OGL_Bildlauf e("gross_e"); }
+    EXPECT_EQ(vorher + 5, VOQ_OGL_Bildspeicher::Ladevorgaenge()) << "the last one is kept";
+    { VOQ_OGL_Bildlauf a("gross_a"); }
+    EXPECT_EQ(vorher + 6, VOQ_OGL_Bildspeicher::Ladevorgaenge()) << "the first one is not";
 }
 }  // namespace

@@ -2,9 +2,9 @@
  * game on a virtual clock and plays a scenario into it. Never part of the game.
  *
  * - Clock: SDL_GetTicks answers virtual milliseconds; SDL_Delay adds to them
- *   and returns at once. The event pump sleeps once a frame, drawn or kept on
- *   show: its sleep adds the frame's work as well (16 ms unless the scenario
- *   says otherwise). time() is a fixed day plus the
+ *   and returns at once. The event pump sleeps once a frame after the events,
+ *   drawn or kept on show: that sleep adds the frame's work as well (16 ms
+ *   unless the scenario says otherwise). time() is a fixed day plus the
  *   virtual seconds (read with TZ=UTC). rand() and srand() get a state of
  *   their own (glibc's algorithm): the module player draws random() from the
  *   audio thread at its own pace, which would shift the pieces from run to run.
@@ -371,6 +371,12 @@ Uint32 SDL_GetTicks(void)
 
 void SDL_Delay(Uint32 ms)
 {
+    /* The pump may wait for the frame's turn before it reads the events: that
+     * wait is only time. The sleep after the events ends the frame. */
+    if (!pumpeLaeuft) {
+        __atomic_add_fetch(&jetzt, ms, __ATOMIC_RELAXED);
+        return;
+    }
     pumpeLaeuft = 0;
     fotoNachSchlaf = fotoName != NULL;
     /* A click lets go after its frames, however long they are. */
