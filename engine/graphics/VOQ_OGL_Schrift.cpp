@@ -83,7 +83,7 @@ VOQ_OGL_Schrift::VOQ_OGL_Schrift()
       textNumber(0), textChanged(false), charSpacing(0), lineSpacing(0), line(1), column(0), widestLine(0),
       bitmap(nullptr), glyphs(), fpsLastTime(1), fpsLastFrames(0), fpsNow(0), fps(0), cellSurface(nullptr),
       textures(), keyColour{0, 0, 0}, alpha(1.0f), loaded(false), texturenErzeugt(false), texturenBereit(false),
-      geaendert(), ohneGlyphGemeldet()
+      geaendert(), ohneGlyphGemeldet(), utf8Gemeldet(false)
 {
     std::memset(glyphCache, KEINE_GLYPHE, sizeof glyphCache);
     for (bool& g : geaendert)
@@ -460,6 +460,8 @@ void VOQ_OGL_Schrift::Draw()
     const int nr = Nummer();
     const std::string& text = texts[nr];
     const int laenge = text.size() < static_cast<std::size_t>(TEXTLAENGE) ? static_cast<int>(text.size()) : TEXTLAENGE;
+    if (geaendert[nr])
+        PruefeAufUtf8(text, laenge);
     for (int i = 0; i < laenge; ++i)
         DrawChar(text[i], i, x, y);
     geaendert[nr] = false;
@@ -486,6 +488,27 @@ void VOQ_OGL_Schrift::DrawChar(char c, int pos, float px, float py)
     VOQ_OGL_Textur::Beginne(textures[glyphe], px + static_cast<float>(cx), py + static_cast<float>(cy), alpha);
     VOQ_OGL_Textur::Quad(0.0f, 0.0f, static_cast<float>(drawWidth), static_cast<float>(drawHeight), 0.0f, 0.0f,
                          1.0f, 1.0f);
+}
+
+// Every byte from 0xA0 on has a glyph, so a German letter written in UTF-8
+// ("\xc3\xbc" for ü) would be drawn as two letters without a word. A lead
+// byte of U+0080..U+00FF followed by a continuation byte is as good as never
+// meant as Latin-1: reported once per font.
+void VOQ_OGL_Schrift::PruefeAufUtf8(const std::string& text, int laenge)
+{
+    if (utf8Gemeldet)
+        return;
+    for (int i = 0; i + 1 < laenge; ++i) {
+        const unsigned char erstes = static_cast<unsigned char>(text[i]);
+        const unsigned char zweites = static_cast<unsigned char>(text[i + 1]);
+        if ((erstes == 0xc2 || erstes == 0xc3) && zweites >= 0x80 && zweites <= 0xbf) {
+            utf8Gemeldet = true;
+            char folge[16];
+            std::snprintf(folge, sizeof folge, "0x%02X 0x%02X", erstes, zweites);
+            FehlerZeile(std::string("TEXT IN UTF-8 STATT LATIN-1 (") + folge + ") IN '" + name + "'");
+            return;
+        }
+    }
 }
 
 int VOQ_OGL_Schrift::GlyphFuer(char c, int pos)

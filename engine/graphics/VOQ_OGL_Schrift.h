@@ -155,6 +155,7 @@ private:
     void LeseZeile(const std::string& zeile);
     bool PruefeZellgroesse();
     void FehlerZeile(const std::string& text);
+    void PruefeAufUtf8(const std::string& text, int laenge);
     int GlyphFuer(char c, int pos);
     int SucheGlyphe(char c);
 
@@ -164,4 +165,5 @@ private:
     bool texturenBereit;
     bool geaendert[TEXTANZAHL];         // per text: the glyph cache needs a new lookup
     bool ohneGlyphGemeldet[128];        // bytes 0x80..0xff already logged
+    bool utf8Gemeldet;                  // a UTF-8 sequence already logged
 };
