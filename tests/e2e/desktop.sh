@@ -11,9 +11,18 @@
 # focus.
 . "$(dirname "$0")/lib.sh"
 
-# umschalten KEY SIZE: the key switches, and the game's window gets that size.
+# umschalten KEY SIZE: the key switches, and the game's window gets that size. The window
+# changes size inside the switch, before the game has let go of the pointer: the switch is done
+# when the game logs it.
 umschalten() {
+    gewechselt=$(( $(qf_zaehle_log "#o> VOQ_OGL_Init - Fenster") + $(qf_zaehle_log "#o> VOQ_OGL_Init - Vollbild") ))
+    grenze=$(( $(date +%s) + 10 ))
     xdotool key "$1"
+    while [ $(( $(qf_zaehle_log "#o> VOQ_OGL_Init - Fenster") + $(qf_zaehle_log "#o> VOQ_OGL_Init - Vollbild") )) -le $gewechselt ]; do
+        kill -0 "$QF_PID" 2>/dev/null || qf_scheitern "das Spiel endete beim Wechsel ($1)"
+        [ "$(date +%s)" -lt "$grenze" ] || qf_scheitern "$1: der Wechsel steht nicht im Log"
+        sleep 0.1
+    done
     for versuch in $(seq 25); do
         xdotool getwindowgeometry "$fenster" | grep -q "Geometry: $2" && return
         sleep 0.2
@@ -103,7 +112,7 @@ qf_keine_fehler
 # frei X Y: the desktop's pointer goes there and stays.
 frei() {
     xdotool mousemove "$1" "$2" sleep 0.5
-    qf_pruefe "Zeiger bleibt bei ($1, $2)" test "$(qf_zeiger)" = "$1 $2"
+    qf_pruefe "Zeiger bleibt bei ($1, $2) (ist $(qf_zeiger))" test "$(qf_zeiger)" = "$1 $2"
 }
 sed -i 's/^VOLLBILD=.*/VOLLBILD=1/' "$QF_ARBEIT/einstellungen.konfig"
 printf 'ANNA|5;BERT|-1;' >"$QF_ARBEIT/quaderfall.dll"
