@@ -15,12 +15,8 @@ enum { SCHATTEN, ERSTE_TASTE, KLAENGE = ERSTE_TASTE + Spieltasten::AKTIONEN, MUS
 
 bool Spieleinstellungen::Lies(const std::string& pfad)
 {
-    VOQ_Konfig konfig(VOQ_Konfig::ZEILE_KURZ);
-    if (!konfig.Oeffne(pfad))
+    if (!VOQ_Konfig::JedeZeile(pfad, VOQ_Konfig::ZEILE_KURZ, [this](const std::string& zeile) { LeseZeile(zeile); }))
         return false;
-    std::string zeile;
-    while (konfig.NaechsteZeile(zeile))
-        LeseZeile(zeile);
     tasten.Entwirre();
     return true;
 }

@@ -30,6 +30,20 @@ public:
     bool NaechsteZeile(std::string& zeile);
     void Schliesse();
 
+    // Hands every such piece of the file at pfad to jede(zeile), in order;
+    // false when the file does not open.
+    template <class Jede>
+    static bool JedeZeile(const std::string& pfad, std::size_t zeilenlaenge, Jede jede)
+    {
+        VOQ_Konfig konfig(zeilenlaenge);
+        if (!konfig.Oeffne(pfad))
+            return false;
+        std::string zeile;
+        while (konfig.NaechsteZeile(zeile))
+            jede(zeile);
+        return true;
+    }
+
     // Index of the first key (in the given order) that occurs in the line, -1 if none.
     static int FindeSchluessel(const std::string& zeile, const char* const schluessel[], int anzahl);
 

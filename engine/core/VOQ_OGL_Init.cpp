@@ -105,13 +105,8 @@ void VOQ_OGL_Init::ErgaenzeDarstellung()
 
 bool VOQ_OGL_Init::LeseEinstellungen(const char* datei)
 {
-    VOQ_Konfig konfig(VOQ_Konfig::ZEILE_KURZ);
-    if (!datei || !konfig.Oeffne(datei))
-        return false;
-    std::string zeile;
-    while (konfig.NaechsteZeile(zeile))
-        LeseZeile(zeile);
-    return true;
+    const auto lies = [this](const std::string& zeile) { LeseZeile(zeile); };
+    return datei && VOQ_Konfig::JedeZeile(datei, VOQ_Konfig::ZEILE_KURZ, lies);
 }
 
 void VOQ_OGL_Init::LeseZeile(const std::string& zeile)

@@ -195,12 +195,7 @@ void VOQ_OGL_Bildlauf::MeldeTexturen(bool erledigt)
 
 void VOQ_OGL_Bildlauf::LeseBeschreibung()
 {
-    VOQ_Konfig konfig(VOQ_Konfig::ZEILE_KURZ);
-    if (!konfig.Oeffne(konfigPath))
-        return;
-    std::string zeile;
-    while (konfig.NaechsteZeile(zeile))
-        LeseZeile(zeile);
+    VOQ_Konfig::JedeZeile(konfigPath, VOQ_Konfig::ZEILE_KURZ, [this](const std::string& zeile) { LeseZeile(zeile); });
 }
 
 void VOQ_OGL_Bildlauf::LeseZeile(const std::string& zeile)

@@ -203,13 +203,7 @@ bool VOQ_OGL_Schrift::InitPfade()
 
 bool VOQ_OGL_Schrift::LeseBeschreibung(const std::string& pfad)
 {
-    VOQ_Konfig konfig(VOQ_Konfig::ZEILE_KURZ);
-    if (!konfig.Oeffne(pfad))
-        return false;
-    std::string zeile;
-    while (konfig.NaechsteZeile(zeile))
-        LeseZeile(zeile);
-    return true;
+    return VOQ_Konfig::JedeZeile(pfad, VOQ_Konfig::ZEILE_KURZ, [this](const std::string& zeile) { LeseZeile(zeile); });
 }
 
 void VOQ_OGL_Schrift::LeseZeile(const std::string& zeile)
