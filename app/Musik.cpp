@@ -162,6 +162,7 @@ void HalteMusikAmLaufen()
             BeendeBlende();
         return;
     }
-    if (Mix_PlayingMusic() == 0 && playmusic)
+    // A music that could not be loaded is not asked for again in every frame.
+    if (music && playmusic && Mix_PlayingMusic() == 0)
         Mix_PlayMusic(music, -1);
 }
